@@ -1,0 +1,10 @@
+// The error that checked arithmetic raises.
+#include "arithmetic.h"
+
+namespace runtime::detail {
+
+void raiseResultOverflow() {
+  raiseOverflow("计算结果太大，超出了能计算的范围：请检查输入的长度。");
+}
+
+}  // namespace runtime::detail

@@ -1,0 +1,143 @@
+// Reads numbers the way the calculator's users expect: from the front, ignoring blanks.
+#include "numberfromtext.h"
+
+#include <charconv>
+#include <cstdint>
+#include <string>
+#include <system_error>
+
+#include "runtimeerror.h"
+
+namespace runtime {
+namespace {
+
+const char* const kTooLarge = "输入的数字太大，超出了能计算的范围。";
+
+// Reads a text character by character, passing over the blanks that the conversion ignores.
+class Reader {
+ public:
+  explicit Reader(std::string_view text) : text_(text) { skipBlanks(); }
+
+  char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+  void advance() {
+    ++pos_;
+    skipBlanks();
+  }
+  bool isDigit() const { return peek() >= '0' && peek() <= '9'; }
+  std::size_t position() const { return pos_; }
+  void rewind(std::size_t pos) { pos_ = pos; }
+
+ private:
+  void skipBlanks() {
+    while (pos_ < text_.size() &&
+           (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
+      ++pos_;
+  }
+
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+int digitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return 99;
+}
+
+// The integer after "&H" or "&O"; the reader stands on the radix letter.
+double radixInteger(Reader& in) {
+  const char letter = in.peek();
+  const int base = (letter == 'H' || letter == 'h') ? 16 : (letter == 'O' || letter == 'o') ? 8 : 0;
+  if (base == 0) return 0.0;
+  in.advance();
+  std::uint64_t value = 0;
+  for (int digit = digitValue(in.peek()); digit < base; digit = digitValue(in.peek())) {
+    value = value * base + digit;
+    if (value > 0xFFFFFFFFu) raiseOverflow(kTooLarge);
+    in.advance();
+  }
+  if (value <= 0xFFFFu) return static_cast<std::int16_t>(value);
+  return static_cast<std::int32_t>(value);
+}
+
+// Digits of a decimal number gathered for std::from_chars, which is exact and locale-free.
+struct DecimalToken {
+  std::string text;
+  std::size_t integerDigits = 0;
+  std::size_t fractionDigits = 0;
+  std::int64_t exponent = 0;  // saturated far beyond any double's range
+};
+
+void appendDigits(Reader& in, DecimalToken& token, std::size_t& count) {
+  for (; in.isDigit(); in.advance()) {
+    token.text.push_back(in.peek());
+    ++count;
+  }
+}
+
+// An exponent counts only when a digit follows E or D (and its sign); otherwise it is not read.
+void appendExponent(Reader& in, DecimalToken& token) {
+  const char letter = in.peek();
+  if (letter != 'E' && letter != 'e' && letter != 'D' && letter != 'd') return;
+  const std::size_t start = in.position();
+  in.advance();
+  const bool negative = in.peek() == '-';
+  if (in.peek() == '+' || negative) in.advance();
+  if (!in.isDigit()) {
+    in.rewind(start);
+    return;
+  }
+  token.text.append(negative ? "e-" : "e");
+  constexpr std::int64_t kSaturation = std::int64_t{1} << 60;
+  for (; in.isDigit(); in.advance()) {
+    token.text.push_back(in.peek());
+    if (token.exponent < kSaturation) token.exponent = token.exponent * 10 + (in.peek() - '0');
+  }
+  if (negative) token.exponent = -token.exponent;
+}
+
+// Whether a number that std::from_chars found out of range is too large (rather than too small):
+// its first significant digit stands at a positive power of ten.
+bool isTooLarge(const DecimalToken& token) {
+  const std::string_view digits(token.text);
+  const std::string_view integer = digits.substr(0, token.integerDigits);
+  const std::size_t firstInteger = integer.find_first_not_of('0');
+  if (firstInteger != std::string_view::npos)
+    return token.exponent + static_cast<std::int64_t>(integer.size() - firstInteger) > 0;
+  const std::string_view fraction = digits.substr(token.integerDigits + 1, token.fractionDigits);
+  return token.exponent - static_cast<std::int64_t>(fraction.find_first_not_of('0')) > 0;
+}
+
+}  // namespace
+
+double numberFromText(std::string_view text) {
+  Reader in(text);
+  if (in.peek() == '&') {
+    in.advance();
+    return radixInteger(in);
+  }
+  const bool negative = in.peek() == '-';
+  if (negative || in.peek() == '+') in.advance();
+
+  DecimalToken token;
+  appendDigits(in, token, token.integerDigits);
+  token.text.push_back('.');
+  if (in.peek() == '.') {
+    in.advance();
+    appendDigits(in, token, token.fractionDigits);
+  }
+  if (token.integerDigits + token.fractionDigits == 0) return 0.0;
+  appendExponent(in, token);
+
+  double value = 0.0;
+  const char* const first = token.text.data();
+  const auto [end, error] = std::from_chars(first, first + token.text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    if (isTooLarge(token)) raiseOverflow(kTooLarge);
+    value = 0.0;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace runtime
