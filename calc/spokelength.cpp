@@ -1,0 +1,83 @@
+// The spoke length, computed step by step in a fixed order so that every error is raised at the
+// step that causes it, and every length is exactly the one the calculator has always given.
+#include "calc/spokelength.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+#include "runtime/arithmetic.h"
+#include "runtime/numberfromtext.h"
+#include "runtime/runtimeerror.h"
+
+namespace calc {
+namespace {
+
+constexpr std::int16_t kDegreesPerTurn = 360;
+constexpr double kHalfDivisor = 2.0;
+// The decimal constant the calculator has always used, not the full-precision value of pi.
+constexpr double kPi = 3.1415926;
+constexpr double kDegreesPerHalfTurn = 180.0;
+
+const char* const kNoSpokes =
+    "钢线数为 0（空白或不是数字时也按 0 计算），无法计算辐条的交叉角度。请输入钢线数。";
+const char* const kTooFewSpokes = "钢线数太接近 0，辐条的交叉角度大得无法计算。请检查钢线数。";
+const char* const kBadLengths = "计算无法完成。请检查输入的长度。";
+
+// The crossing index turned into degrees, in 16-bit integer arithmetic.
+std::int16_t crossingDegrees(std::int16_t crossingIndex) {
+  const int product = int{crossingIndex} * kDegreesPerTurn;
+  if (product < std::numeric_limits<std::int16_t>::min() ||
+      product > std::numeric_limits<std::int16_t>::max())
+    runtime::raiseOverflow("交织编法的交叉数太大，无法计算。");
+  return static_cast<std::int16_t>(product);
+}
+
+// The floating-point error after a guarded step. Every operand here is finite (conversions never
+// give an infinity or a NaN), so a NaN result is exactly an invalid operation and an infinite one
+// exactly an overflow; division by zero is told apart where a division happens.
+double guarded(double result, const char* cause) {
+  if (std::isnan(result)) runtime::raiseInvalidOperation(cause);
+  if (std::isinf(result)) runtime::raiseOverflow(cause);
+  return result;
+}
+
+// The angle in degrees by which a spoke's flange hole is turned, for the given spoke count.
+double crossingAngle(std::int16_t degrees, double spokeCount) {
+  const double halfCount = spokeCount / kHalfDivisor;
+  if (halfCount == 0.0) {
+    if (degrees == 0) runtime::raiseInvalidOperation(kNoSpokes);
+    runtime::raiseDivisionByZero(kNoSpokes);
+  }
+  return guarded(degrees / halfCount, kTooFewSpokes);
+}
+
+}  // namespace
+
+double ComputeSpokeLength(const SpokeInputs& inputs) {
+  using runtime::numberFromText;
+  const double spokeCount = numberFromText(inputs.spokeCount);
+  const std::int16_t degrees = crossingDegrees(inputs.crossingIndex);
+  const double angle = crossingAngle(degrees, spokeCount);
+  // A quotient of two constants cannot signal anything: its guard holds at compile time.
+  constexpr double kRadiansPerDegree = kPi / kDegreesPerHalfTurn;
+  const double radians = runtime::multiply(angle, kRadiansPerDegree);
+  const double sine = std::sin(radians);
+  const double across =
+      guarded(numberFromText(inputs.flangeDiameter) / kHalfDivisor * sine, kBadLengths);
+  const double flangeDiameter = numberFromText(inputs.flangeDiameter);
+  const double cosine = std::cos(radians);
+  const double along = guarded(numberFromText(inputs.effectiveRimDiameter) / kHalfDivisor -
+                                   flangeDiameter / kHalfDivisor * cosine,
+                               kBadLengths);
+  const double offset = numberFromText(inputs.centreOffset);
+  const double acrossSquared = runtime::square(across);
+  const double alongSquared = runtime::square(along);
+  const double inPlane = runtime::add(acrossSquared, alongSquared);
+  const double offsetSquared = runtime::square(offset);
+  const double span = runtime::add(inPlane, offsetSquared);
+  const double holeDiameter = numberFromText(inputs.spokeHoleDiameter);
+  return guarded(std::sqrt(span) - holeDiameter / kHalfDivisor, kBadLengths);
+}
+
+}  // namespace calc
