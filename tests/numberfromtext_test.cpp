@@ -1,0 +1,87 @@
+// Conversion of typed texts to numbers.
+#include "runtime/numberfromtext.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "runtime/runtimeerror.h"
+
+namespace {
+
+struct Case {
+  const char* name;
+  std::string text;
+  double expected;
+};
+
+void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+
+class Converts : public testing::TestWithParam<Case> {};
+
+TEST_P(Converts, ToTheExactDouble) {
+  const double value = runtime::numberFromText(GetParam().text);
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(GetParam().expected))
+      << GetParam().text << " gave " << value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, Converts,
+    testing::Values(
+        Case{"Integer", "36", 36.0}, Case{"Fraction", "2.6", 2.6}, Case{"Empty", "", 0.0},
+        Case{"Letters", "abc", 0.0}, Case{"Hint", "ERD", 0.0},
+        Case{"TrailingLetters", "45abc", 45.0}, Case{"InnerBlank", "3 6", 36.0},
+        Case{"BlanksEverywhere", " 4 5.5 ", 45.5}, Case{"TabsAndLineFeeds", "\t1\n2\t", 12.0},
+        Case{"CarriageReturnStops", "1\r2", 1.0}, Case{"Negative", "-36", -36.0},
+        Case{"Plus", "+7", 7.0}, Case{"SignThenBlank", "- 3", -3.0},
+        Case{"NegativeZero", "-0", -0.0}, Case{"DoubleSign", "--5", 0.0},
+        Case{"LeadingPoint", ".5", 0.5}, Case{"TrailingPoint", "5.", 5.0},
+        Case{"PointAlone", ".", 0.0}, Case{"SecondPointStops", "1.2.3", 1.2},
+        Case{"CommaStops", "1,5", 1.0}, Case{"Exponent", "1e3", 1000.0},
+        Case{"ExponentD", "1D3", 1000.0}, Case{"LowerD", "2d-2", 0.02},
+        Case{"SignedExponent", "5E+2", 500.0}, Case{"BlankInExponent", "1 e 3", 1000.0},
+        Case{"ExponentWithoutDigits", "7e", 7.0}, Case{"ExponentSignWithoutDigits", "7e+x", 7.0},
+        Case{"ExponentOnly", "e5", 0.0}, Case{"Subnormal", "1e-310", 1e-310},
+        Case{"Underflow", "1e-400", 0.0}, Case{"UnderflowNegative", "-1e-400", -0.0},
+        Case{"HugeNegativeExponent", "1e-99999999999999999999", 0.0},
+        Case{"ZeroHugeExponent", "0e99999999999", 0.0},
+        Case{"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
+        Case{"ManyZerosThenLarge", "0.00001e310", 1e305},
+        Case{"LongMantissa", "0.1000000000000000055511151231257827021181583404541015625", 0.1},
+        Case{"Hex", "&H1F", 31.0}, Case{"HexLower", "&hff", 255.0},
+        Case{"HexSixteenBit", "&HFFFF", -1.0}, Case{"HexThirtyTwoBit", "&H10000", 65536.0},
+        Case{"HexLongNegative", "&HFFFFFFFF", -1.0}, Case{"HexMinInt16", "&H8000", -32768.0},
+        Case{"Octal", "&O17", 15.0}, Case{"OctalStopsAtEight", "&O178", 15.0},
+        Case{"AmpersandAlone", "&", 0.0}, Case{"AmpersandOther", "&X1", 0.0},
+        Case{"HexNoDigits", "&H", 0.0}, Case{"HexBlanks", "& H 1 0", 16.0},
+        Case{"FullWidthDigits", "３６", 0.0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class Overflows : public testing::TestWithParam<std::string> {};
+
+TEST_P(Overflows, WithTheOverflowError) {
+  try {
+    runtime::numberFromText(GetParam());
+    FAIL() << GetParam() << " converted";
+  } catch (const runtime::RuntimeError& error) {
+    EXPECT_EQ(error.number(), runtime::ErrorNumber::Overflow);
+    EXPECT_EQ(error.message().rfind("溢出：", 0), 0u) << error.message();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, Overflows,
+                         testing::Values("1e309", "-1e309", "1.7976931348623159e308",
+                                         "1e99999999999999999999999",
+                                         std::string("1").append(400, '0'),
+                                         std::string("1").append(400, '0').append("e-10"),
+                                         "&H100000000", "&O77777777777"));
+
+TEST(NumberFromText, ReadsAMillionDigits) {
+  const std::string digits = "0." + std::string(1'000'000, '0') + "1e1000001";
+  EXPECT_EQ(runtime::numberFromText(digits), 1.0);
+}
+
+}  // namespace
