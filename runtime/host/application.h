@@ -1,0 +1,10 @@
+// Application-wide settings made once at start-up, before any window is built.
+#pragma once
+
+namespace runtime {
+
+/// Names the application and its version, and lets the window's "宋体" find the nearest
+/// Song-style font with the GB2312 characters where SimSun itself is missing.
+void prepareApplication();
+
+}  // namespace runtime
