@@ -1,0 +1,5 @@
+// The spoke length calculator: opens its window and runs until the window is closed.
+#include "runtime/host/startup.h"
+#include "ui/form1.h"
+
+int main(int argc, char* argv[]) { return runtime::runProgram<Form1>(argc, argv); }

@@ -1,0 +1,25 @@
+// The calculator's one window.
+#pragma once
+
+#include <QWidget>
+
+#include "ui/formstate.h"
+#include "ui_form1.h"
+
+/// The window: its controls come from the window description (form1.ui); building it raises its
+/// Load event.
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+
+  /// The contents of the boxes and lists, as the handlers see them.
+  FormState formState() const;
+
+  /// Load: picks three crossings.
+  void FormLoad();
+
+ private:
+  Ui::Form1 ui_;
+};
