@@ -1,0 +1,130 @@
+// The window as it opens: contents, keyboard order, fonts, pictures and icon.
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRawFont>
+#include <QtTest>
+
+#include "runtime/host/application.h"
+#include "runtime/host/startup.h"
+#include "ui/form1.h"
+#include "ui/picture.h"
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { runtime::prepareApplication(); }
+
+  void opensWithItsInitialContents() {
+    Form1 form;
+    const FormState expected{"36", "3X", 3, "ERD", "d", "", "S", ""};
+    QCOMPARE(form.formState(), expected);
+  }
+
+  void listsHoldTheirItemsInOrder_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("spoke count") << "Co1"
+                                 << QStringList{"16", "20", "24", "28", "32", "36", "40", "48"};
+    QTest::newRow("lacing") << "Co2" << QStringList{"直拉", "1X", "2X", "3X", "4X"};
+  }
+  void listsHoldTheirItemsInOrder() {
+    QFETCH(QString, name);
+    QFETCH(QStringList, items);
+    Form1 form;
+    auto* combo = form.findChild<QComboBox*>(name);
+    QStringList actual;
+    for (int i = 0; i < combo->count(); ++i) actual << combo->itemText(i);
+    QCOMPARE(actual, items);
+  }
+
+  void typingIntoAListDeselectsItsItem() {
+    Form1 form;
+    auto* co2 = form.findChild<QComboBox*>("Co2");
+    co2->lineEdit()->selectAll();
+    QTest::keyClicks(co2->lineEdit(), "2x");
+    QCOMPARE(form.formState().co2, QString("2x"));
+    QCOMPARE(form.formState().co2ListIndex, std::int16_t{-1});
+    QTest::keyClicks(co2->lineEdit(), "y");
+    QCOMPARE(form.formState().co2, QString("2xy"));
+    QCOMPARE(co2->count(), 5);
+  }
+
+  void tabVisitsTheControlsInOrder() {
+    Form1 form;
+    runtime::showStartupForm(form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QStringList visited;
+    for (int i = 0; i < 10; ++i) {
+      visited << QApplication::focusWidget()->objectName();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, (QStringList{"Co1", "Te1", "Te2", "Te3", "Te4", "Command1", "Command2", "Co2",
+                                   "Te5", "Co1"}));
+  }
+
+  void songFontsHaveTheChineseCharacters_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* name : {"Te1", "Te5", "Label1", "Label5", "Label8"})
+      QTest::newRow(name) << QString(name);
+  }
+  void songFontsHaveTheChineseCharacters() {
+    QFETCH(QString, name);
+    Form1 form;
+    const QFont font = form.findChild<QWidget*>(name)->font();
+    QCOMPARE(font.family(), QString("宋体"));
+    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese);
+    QVERIFY(raw.isValid());
+    qInfo() << name << "is drawn with" << raw.familyName();
+    for (const QChar c : QString("钢线数有效轮圈直径花鼓中心偏移量辐条孔交织编法长度：清空计算"))
+      QVERIFY2(raw.supportsCharacter(c), qPrintable(raw.familyName() + " lacks " + c));
+  }
+
+  void picturesLoadAndDescribeThemselves() {
+    Form1 form;
+    const auto pictures = form.findChildren<Picture*>();
+    QCOMPARE(pictures.size(), 3);
+    for (const Picture* picture : pictures) {
+      QVERIFY2(picture->isLoaded(), qPrintable(picture->source()));
+      QVERIFY(!picture->accessibleDescription().isEmpty());
+    }
+  }
+
+  void iconIsHandDrawnAtSixteenAndScalable() {
+    Form1 form;
+    const QIcon icon = form.windowIcon();
+    const QImage small = icon.pixmap(QSize(16, 16)).toImage();
+    QCOMPARE(small.size(), QSize(16, 16));
+    QCOMPARE(qAlpha(small.pixel(0, 8)), 0);  // the outer columns are transparent
+    QCOMPARE(qAlpha(small.pixel(15, 8)), 0);
+    QCOMPARE(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
+  }
+
+  void inputBoxesAreLabelledByTheirLabels() {
+    Form1 form;
+    int labelled = 0;
+    for (auto* label : form.findChildren<QLabel*>()) {
+      if (!label->buddy()) continue;
+      QAccessibleInterface* box = QAccessible::queryAccessibleInterface(label->buddy());
+      const auto relations = box->relations(QAccessible::Label);
+      QVERIFY2(!relations.isEmpty(), qPrintable(label->buddy()->objectName()));
+      QCOMPARE(relations.first().first->text(QAccessible::Name), label->text());
+      ++labelled;
+    }
+    QCOMPARE(labelled, 7);
+  }
+
+  void captionAndSizeAreFixed() {
+    Form1 form;
+    QCOMPARE(form.windowTitle(), "辐条长度计算器" + QString(25, ' ') + "1.00");
+    QCOMPARE(form.minimumSize(), QSize(716, 484));
+    QCOMPARE(form.maximumSize(), QSize(716, 484));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.findChild<QLineEdit*>("Te5")->isReadOnly());
+  }
+};
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
