@@ -10,6 +10,7 @@ namespace runtime {
 enum class ErrorNumber : int {
   InvalidOperation = 5,
   Overflow = 6,
+  OutOfMemory = 7,
   DivisionByZero = 11,
   InvalidPropertyValue = 380,
 };
