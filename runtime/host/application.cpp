@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include "version.h"
 

@@ -3,8 +3,9 @@
 
 namespace runtime {
 
-/// Names the application and its version, and lets the window's "宋体" find the nearest
-/// Song-style font with the GB2312 characters where SimSun itself is missing.
+/// Names the application and its version, lets the window's "宋体" find the nearest Song-style
+/// font with the GB2312 characters where SimSun itself is missing, and puts the toolkit's own
+/// texts into Simplified Chinese. Needs the application object.
 void prepareApplication();
 
 }  // namespace runtime
