@@ -2,10 +2,16 @@
 #include "ui/form1.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
+
+#include "calc/spokelength.h"
+#include "runtime/displaytext.h"
+#include "runtime/host/errorreport.h"
 
 #include "ui/appearance.h"
 #include "ui/combobox.h"
 #include "ui/icon.h"
+#include "ui/lacing.h"
 
 namespace {
 
@@ -26,6 +32,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
   setWindowIcon(calculatorIcon());
   applyAppearance(ui_);
   for (QComboBox* combo : {ui_.Co1, ui_.Co2}) makeTypingDeselect(combo);
+  connect(ui_.Command1, &QPushButton::clicked, this,
+          [this] { runtime::runHandler(*this, [this] { CalculateClick(); }); });
+  connect(ui_.Command2, &QPushButton::clicked, this,
+          [this] { runtime::runHandler(*this, [this] { ClearClick(); }); });
   FormLoad();
 }
 
@@ -41,3 +51,17 @@ FormState Form1::formState() const {
 }
 
 void Form1::FormLoad() { ui_.Co2->setCurrentIndex(kThreeCrossings); }
+
+void Form1::CalculateClick() {
+  const FormState state = formState();
+  const calc::SpokeInputs inputs{state.co1.toStdString(), crossingIndex(*ui_.Co2),
+                                 state.te1.toStdString(), state.te2.toStdString(),
+                                 state.te3.toStdString(), state.te4.toStdString()};
+  const double length = calc::ComputeSpokeLength(inputs);
+  const std::string text = runtime::displayText(length, locale().decimalPoint().toStdString());
+  ui_.Te5->setText(QString::fromStdString(text));
+}
+
+void Form1::ClearClick() {
+  for (QLineEdit* box : {ui_.Te1, ui_.Te2, ui_.Te3, ui_.Te4, ui_.Te5}) box->clear();
+}

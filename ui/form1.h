@@ -19,6 +19,11 @@ class Form1 : public QWidget {
 
   /// Load: picks three crossings.
   void FormLoad();
+  /// Click of 计算: computes the spoke length and shows it in the result box. Raises
+  /// runtime::RuntimeError, having written nothing, when the inputs give no length.
+  void CalculateClick();
+  /// Click of 清空: empties the five boxes; the spoke count and the lacing stay.
+  void ClearClick();
 
  private:
   Ui::Form1 ui_;

@@ -1,0 +1,12 @@
+// The crossing count that the lacing list stands for.
+#pragma once
+
+#include <cstdint>
+
+class QComboBox;
+
+/// The list index of the lacing list: its crossing count. For a typed text (list index -1) the
+/// item it names, ignoring blanks around it and letter case ("3x" is 3X), or a bare crossing count
+/// ("3"). Any other text raises a runtime::RuntimeError, so that a typed lacing is never silently
+/// taken for another.
+std::int16_t crossingIndex(const QComboBox& lacing);
