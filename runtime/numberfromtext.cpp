@@ -89,7 +89,7 @@ void appendExponent(Reader& in, DecimalToken& token) {
     return;
   }
   token.text.append(negative ? "e-" : "e");
-  constexpr std::int64_t kSaturation = std::int64_t{1} << 60;
+  constexpr std::int64_t kSaturation = 100'000'000'000'000'000;  // ten times it still fits
   for (; in.isDigit(); in.advance()) {
     token.text.push_back(in.peek());
     if (token.exponent < kSaturation) token.exponent = token.exponent * 10 + (in.peek() - '0');

@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ExponentOnly", "e5", 0.0}, Case{"Subnormal", "1e-310", 1e-310},
         Case{"Underflow", "1e-400", 0.0}, Case{"UnderflowNegative", "-1e-400", -0.0},
         Case{"HugeNegativeExponent", "1e-99999999999999999999", 0.0},
+        Case{"ExponentBeyondSixtyFourBits", "1e-1000506012547350689655504", 0.0},
         Case{"ZeroHugeExponent", "0e99999999999", 0.0},
         Case{"LargestDouble", "1.7976931348623157e308", 1.7976931348623157e308},
         Case{"ManyZerosThenLarge", "0.00001e310", 1e305},
