@@ -1,4 +1,4 @@
-// Building the window and its Load handler.
+// Building the window, and its three event handlers: Load and the clicks of 计算 and 清空.
 #include "ui/form1.h"
 
 #include <QCoreApplication>
