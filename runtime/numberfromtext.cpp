@@ -38,11 +38,13 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
+constexpr int kNotADigit = 99;  // beyond every base, so it ends any run of digits
+
 int digitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return 99;
+  return kNotADigit;
 }
 
 // The integer after "&H" or "&O"; the reader stands on the radix letter.
