@@ -6,7 +6,6 @@
 
 void makeTypingDeselect(QComboBox* combo) {
   combo->setCompleter(nullptr);
-  combo->setInsertPolicy(QComboBox::NoInsert);
   QLineEdit* edit = combo->lineEdit();
   QObject::connect(edit, &QLineEdit::textEdited, combo, [combo, edit](const QString& text) {
     if (combo->currentIndex() == -1) return;
