@@ -1,11 +1,13 @@
-// Fuzzes text-to-number conversion: every text gives a finite number or the overflow error, and
-// a plain decimal number gives exactly std::strtod's double.
+// Fuzzes text-to-number conversion: every text gives a finite number or the overflow error, a
+// plain decimal number gives exactly std::strtod's double, and the text as a Chinese input method
+// types it (full width, "。", ideographic spaces) gives exactly what its ASCII form gives.
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "runtime/numberfromtext.h"
 #include "runtime/runtimeerror.h"
@@ -41,6 +43,39 @@ bool isPlainDecimal(std::string_view text) {
   return pos == text.size();
 }
 
+// The text with its ASCII characters as an input method or a web page may type them.
+std::string widened(std::string_view text) {
+  std::string wide;
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    const auto c = static_cast<unsigned char>(text[pos]);
+    const bool alternate = pos % 2 == 1;
+    if (c == '.' && alternate) {
+      wide += "\u3002";
+    } else if (c == '-' && alternate) {
+      wide += "\u2212";
+    } else if (c == ' ') {
+      wide += alternate ? "\u00A0" : "\u3000";
+    } else if (c >= 0x21 && c <= 0x7E) {
+      const unsigned full = c + 0xFEE0;  // U+FF01 to U+FF5E, three bytes of UTF-8
+      wide += static_cast<char>(0xE0 | (full >> 12));
+      wide += static_cast<char>(0x80 | ((full >> 6) & 0x3F));
+      wide += static_cast<char>(0x80 | (full & 0x3F));
+    } else {
+      wide += text[pos];
+    }
+  }
+  return wide;
+}
+
+// The conversion's outcome: whether it raised an error, and the value's bits or the error's number.
+std::pair<bool, std::uint64_t> outcome(std::string_view text) {
+  try {
+    return {false, std::bit_cast<std::uint64_t>(runtime::numberFromText(text))};
+  } catch (const runtime::RuntimeError& error) {
+    return {true, static_cast<std::uint64_t>(error.number())};
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -56,5 +91,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (error.number() != runtime::ErrorNumber::Overflow) std::abort();
     if (plain && !std::isinf(expected)) std::abort();
   }
+  if (outcome(widened(text)) != outcome(text)) std::abort();
   return 0;
 }

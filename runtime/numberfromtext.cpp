@@ -7,35 +7,44 @@
 #include <system_error>
 
 #include "runtimeerror.h"
+#include "widthfolding.h"
 
 namespace runtime {
 namespace {
 
 const char* const kTooLarge = "输入的数字太大，超出了能计算的范围。";
 
-// Reads a text character by character, passing over the blanks that the conversion ignores.
+// Reads a text character by character, each folded to the ASCII it stands for (an input method's
+// full-width "３６" is 36), passing over the blanks that the conversion ignores.
 class Reader {
  public:
-  explicit Reader(std::string_view text) : text_(text) { skipBlanks(); }
+  explicit Reader(std::string_view text) : text_(text) { settle(); }
 
-  char peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+  char peek() const { return current_.ascii; }
   void advance() {
-    ++pos_;
-    skipBlanks();
+    pos_ += current_.length;
+    settle();
   }
   bool isDigit() const { return peek() >= '0' && peek() <= '9'; }
   std::size_t position() const { return pos_; }
-  void rewind(std::size_t pos) { pos_ = pos; }
+  void rewind(std::size_t pos) {
+    pos_ = pos;
+    settle();
+  }
 
  private:
-  void skipBlanks() {
-    while (pos_ < text_.size() &&
-           (text_[pos_] == ' ' || text_[pos_] == '\t' || text_[pos_] == '\n'))
-      ++pos_;
+  // Reads the character at the position, first passing over blanks.
+  void settle() {
+    for (; pos_ < text_.size(); pos_ += current_.length) {
+      current_ = foldedAt(text_, pos_);
+      if (current_.ascii != ' ' && current_.ascii != '\t' && current_.ascii != '\n') return;
+    }
+    current_ = {'\0', 0};
   }
 
   std::string_view text_;
   std::size_t pos_ = 0;
+  FoldedCharacter current_{'\0', 0};
 };
 
 constexpr int kNotADigit = 99;  // beyond every base, so it ends any run of digits

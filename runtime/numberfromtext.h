@@ -7,6 +7,8 @@ namespace runtime {
 
 /// The value of `text` as a double.
 ///
+/// The text is UTF-8. Characters that stand in for ASCII are read as it (foldWidth(): an input
+/// method's full-width "３６" and "２。６" are 36 and 2.6); digits of other scripts are no digits.
 /// Blanks, tabs and line feeds are ignored wherever they stand ("3 6" is 36). Then come an
 /// optional sign, digits, an optional "." with fraction digits and an optional exponent after E or
 /// D (either case) with an optional sign; "." is the decimal separator whatever the locale.

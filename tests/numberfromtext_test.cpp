@@ -58,7 +58,15 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"Octal", "&O17", 15.0}, Case{"OctalStopsAtEight", "&O178", 15.0},
         Case{"AmpersandAlone", "&", 0.0}, Case{"AmpersandOther", "&X1", 0.0},
         Case{"HexNoDigits", "&H", 0.0}, Case{"HexBlanks", "& H 1 0", 16.0},
-        Case{"FullWidthDigits", "３６", 0.0}),
+        Case{"FullWidthDigits", "３６", 36.0}, Case{"FullWidthFraction", "２．６", 2.6},
+        Case{"IdeographicFullStop", "2。6", 2.6}, Case{"FullWidthSigns", "－３６＋", -36.0},
+        Case{"FullWidthPlus", "＋７", 7.0}, Case{"MinusSign", "\u2212600", -600.0},
+        Case{"IdeographicSpace", "\u3000６００", 600.0}, Case{"NoBreakSpace", "\u00A0600", 600.0},
+        Case{"FullWidthExponent", "１ｅ３", 1000.0}, Case{"FullWidthD", "２Ｄ－２", 0.02},
+        Case{"FullWidthHex", "＆ｈＦＦ", 255.0}, Case{"FullWidthOctal", "＆Ｏ１７", 15.0},
+        Case{"FullWidthCommaStops", "１，５", 1.0}, Case{"MixedWidths", "1２.３4", 12.34},
+        Case{"ArabicIndicDigits", "٣٦", 0.0}, Case{"DevanagariDigits", "३६", 0.0},
+        Case{"CutFullWidthCharacter", "\xEF\xBC", 0.0}, Case{"FullWidthBeyondAscii", "５｟", 5.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class Overflows : public testing::TestWithParam<std::string> {};

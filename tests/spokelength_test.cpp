@@ -46,6 +46,11 @@ INSTANTIATE_TEST_SUITE_P(
         Example{"NegativeSpokeCount", wheel("-36", 3), 290.2155, "290.22"},
         Example{"HintsInTheBoxes", {"36", 3, "ERD", "d", "", "S"}, 0.0, "."},
         Example{"FlangeWithLetters", {"36", 3, "600", "45abc", "35", "2.6"}, 290.2155, "290.22"},
+        Example{"TypedInFullWidth",
+                {"３６", 3, "６００", "４５", "３５", "２．６"},
+                290.2155,
+                "290.22"},
+        Example{"ChinesePunctuation", {"36", 3, "600", "45", "35", "2。6"}, 290.2155, "290.22"},
         Example{
             "BlanksInsideNumbers", {"3 6", 3, "6 00", "4 5", "3 5", "2 .6"}, 290.2155, "290.22"}),
     [](const auto& info) { return std::string(info.param.name); });
