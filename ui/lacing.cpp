@@ -2,21 +2,35 @@
 #include "ui/lacing.h"
 
 #include <QComboBox>
+#include <QTextBoundaryFinder>
 
 #include "runtime/runtimeerror.h"
+#include "runtime/widthfolding.h"
 
 namespace {
 
-constexpr qsizetype kLongestQuoted = 20;
+constexpr int kLongestQuoted = 20;  // characters as the user sees them
+
+// What the user typed, as a message can quote it: without control characters, cut after
+// kLongestQuoted whole characters (never inside an emoji or before its accent), and isolated so
+// that nothing in it can reorder the message around it.
+QString quoted(const QString& typed) {
+  QString shown;
+  for (const QChar c : typed)
+    if (c.category() != QChar::Other_Control) shown += c;
+  QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown);
+  qsizetype cut = 0;
+  for (int i = 0; i < kLongestQuoted && cut != -1; ++i) cut = characters.toNextBoundary();
+  if (cut != -1 && cut < shown.size()) shown = shown.left(cut) + QStringLiteral("…");
+  return QStringLiteral("\u2068%1\u2069").arg(shown);
+}
 
 [[noreturn]] void raiseUnknownLacing(const QString& typed) {
-  const QString quoted =
-      typed.size() > kLongestQuoted ? typed.left(kLongestQuoted) + QStringLiteral("…") : typed;
   throw runtime::RuntimeError(
       runtime::ErrorNumber::InvalidPropertyValue,
       QStringLiteral("无效的交织编法：“%1”。请从列表中选择，或输入 直拉、1X、2X、3X、4X，"
                      "或交叉数 0 到 4。")
-          .arg(quoted)
+          .arg(quoted(typed))
           .toStdString());
 }
 
@@ -24,11 +38,13 @@ constexpr qsizetype kLongestQuoted = 20;
 
 std::int16_t crossingIndex(const QComboBox& lacing) {
   if (lacing.currentIndex() != -1) return static_cast<std::int16_t>(lacing.currentIndex());
-  const QString typed = lacing.currentText().trimmed();
+  const QString typed = lacing.currentText();
+  // Read as the number boxes are: an input method's "３Ｘ" names 3X.
+  const QString folded = QString::fromStdString(runtime::foldWidth(typed.toStdString())).trimmed();
   for (int item = 0; item < lacing.count(); ++item) {
-    const bool namesItem = typed.compare(lacing.itemText(item), Qt::CaseInsensitive) == 0 ||
-                           typed == QString::number(item);
+    const bool namesItem = folded.compare(lacing.itemText(item), Qt::CaseInsensitive) == 0 ||
+                           folded == QString::number(item);
     if (namesItem) return static_cast<std::int16_t>(item);
   }
-  raiseUnknownLacing(typed);
+  raiseUnknownLacing(typed.trimmed());
 }
