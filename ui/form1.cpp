@@ -10,6 +10,7 @@
 
 #include "ui/appearance.h"
 #include "ui/combobox.h"
+#include "ui/hint.h"
 #include "ui/icon.h"
 #include "ui/lacing.h"
 
@@ -32,6 +33,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
   setWindowIcon(calculatorIcon());
   applyAppearance(ui_);
   for (QComboBox* combo : {ui_.Co1, ui_.Co2}) makeTypingDeselect(combo);
+  for (QLineEdit* box : {ui_.Te1, ui_.Te2, ui_.Te4}) selectHintOnFocus(box);
   connect(ui_.Command1, &QPushButton::clicked, this,
           [this] { runtime::runHandler(*this, [this] { CalculateClick(); }); });
   connect(ui_.Command2, &QPushButton::clicked, this,
