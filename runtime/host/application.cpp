@@ -3,12 +3,27 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "version.h"
 
 namespace runtime {
+namespace {
+
+// The toolkit's own texts (a box's context menu, standard buttons) from Qt's catalogue; without
+// it they stay English and the program runs as before.
+void installToolkitTranslation() {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(translator);
+  else
+    delete translator;
+}
+
+}  // namespace
 
 void prepareApplication() {
   QCoreApplication::setApplicationName(QStringLiteral("辐条长度计算器"));
@@ -19,6 +34,13 @@ void prepareApplication() {
        QStringLiteral("Noto Serif CJK"), QStringLiteral("Source Han Serif SC"),
        QStringLiteral("Source Han Serif CN"), QStringLiteral("AR PL UMing CN"),
        QStringLiteral("AR PL SungtiL GB")});
+  // The user-interface font has no Chinese; the desktop's fallback for it follows the locale and
+  // under LANG=C draws the buttons' and lists' Chinese in Japanese forms. A Simplified Chinese
+  // face comes first instead.
+  QFont::insertSubstitutions(QGuiApplication::font().family(),
+                             {QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
+                              QStringLiteral("Source Han Sans SC")});
+  installToolkitTranslation();
 }
 
 }  // namespace runtime

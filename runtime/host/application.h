@@ -4,8 +4,9 @@
 namespace runtime {
 
 /// Names the application and its version, lets the window's "宋体" find the nearest Song-style
-/// font with the GB2312 characters where SimSun itself is missing, and puts the toolkit's own
-/// texts into Simplified Chinese. Needs the application object.
+/// font with the GB2312 characters where SimSun itself is missing, gives the user-interface font a
+/// Simplified Chinese face for its Chinese, and puts the toolkit's own texts into Simplified
+/// Chinese (Qt's qtbase_zh_CN catalogue, where it is installed). Needs the application object.
 void prepareApplication();
 
 }  // namespace runtime
