@@ -106,6 +106,21 @@ class Form1EventsTest : public QObject {
     QVERIFY(reports_.empty());
   }
 
+  void workedExampleClickedIntoTheHintsGivesItsLength() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (const auto& [box, typed] :
+         {std::pair{"Te1", "600"}, {"Te2", "45"}, {"Te3", "35"}, {"Te4", "2.6"}}) {
+      auto* edit = form.findChild<QLineEdit*>(box);
+      QTest::mouseClick(edit, Qt::LeftButton);
+      QCoreApplication::processEvents();
+      QTest::keyClicks(edit, typed);
+    }
+    click(form, "Command1");
+    QCOMPARE(form.formState().te5, QString("290.22"));
+  }
+
   void lengthUsesTheLocalesDecimalSeparator() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     Form1 form;
@@ -158,6 +173,12 @@ class Form1EventsTest : public QObject {
                                      << "278.4";
     QTest::newRow("one cross") << "1x"
                                << "279.85";
+    QTest::newRow("full width") << "３Ｘ"
+                                << "290.22";
+    QTest::newRow("full width lower case") << "３ｘ"
+                                           << "290.22";
+    QTest::newRow("full-width count") << "３"
+                                      << "290.22";
   }
   void typedLacingIsTakenForTheItemItNames() {
     QFETCH(QString, lacing);
@@ -173,14 +194,29 @@ class Form1EventsTest : public QObject {
 
   void unknownTypedLacingIsReported_data() {
     QTest::addColumn<QString>("lacing");
-    QTest::newRow("five crosses") << "5X";
-    QTest::newRow("letters") << "abc";
-    QTest::newRow("empty") << "";
-    QTest::newRow("count with sign") << "+3";
-    QTest::newRow("long") << QString(300, 'x');
+    QTest::addColumn<QString>("quoted");  // as the message shows it, between isolates
+    const QString emoji = QStringLiteral("\U0001F600");
+    QTest::newRow("five crosses") << "5X"
+                                  << "5X";
+    QTest::newRow("letters") << "abc"
+                             << "abc";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("count with sign") << "+3"
+                                     << "+3";
+    QTest::newRow("long") << QString(300, 'x') << QString(20, 'x') + "…";
+    QTest::newRow("right-to-left override") << "\u202eabc"
+                                            << "\u202eabc";
+    QTest::newRow("emoji at the cut")
+        << QString(19, 'x') + emoji + "yyyyy" << QString(19, 'x') + emoji + "…";
+    QTest::newRow("accent at the cut")
+        << QString(19, 'x') + "e\u0301zz" << QString(19, 'x') + "e\u0301…";
+    QTest::newRow("control characters") << "a\u0007b\u001b中"
+                                        << "ab中";
   }
   void unknownTypedLacingIsReported() {
     QFETCH(QString, lacing);
+    QFETCH(QString, quoted);
     Form1 form;
     typeWheel(form, "36");
     type(form.findChild<QWidget*>("Co2"), lacing);
@@ -188,8 +224,47 @@ class Form1EventsTest : public QObject {
     click(form, "Command1");
     QCOMPARE(reports_.size(), 1u);
     QCOMPARE(reports_.front().number, 380);
-    QVERIFY(reports_.front().message.size() < 120);
+    const QString& message = reports_.front().message;
+    QVERIFY2(message.contains("“\u2068" + quoted + "\u2069”"), qPrintable(message));
+    QVERIFY(message.isValidUtf16() && !message.contains(QChar::ReplacementCharacter));
+    QVERIFY(message.size() < 120);
     QCOMPARE(form.formState(), before);
+  }
+
+  void clickIntoAHintAndTypeReplacesIt_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");  // the box's text before the click
+    QTest::addColumn<QString>("after");   // after a click at its end and typing "6"
+    QTest::newRow("ERD") << "Te1"
+                         << "ERD"
+                         << "6";
+    QTest::newRow("d") << "Te2"
+                       << "d"
+                       << "6";
+    QTest::newRow("S") << "Te4"
+                       << "S"
+                       << "6";
+    QTest::newRow("edited") << "Te1"
+                            << "ERD1"
+                            << "ERD16";
+    QTest::newRow("no hint") << "Te3"
+                             << "35"
+                             << "356";
+  }
+  void clickIntoAHintAndTypeReplacesIt() {
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* edit = form.findChild<QLineEdit*>(box);
+    edit->setText(before);
+    QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
+    QTRY_VERIFY(edit->hasFocus());
+    QCoreApplication::processEvents();
+    QTest::keyClick(edit, Qt::Key_6);
+    QCOMPARE(edit->text(), after);
   }
 };
 

@@ -3,8 +3,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QRawFont>
+#include <QTextLayout>
 #include <QtTest>
+#include <memory>
 
 #include "runtime/host/application.h"
 #include "runtime/host/startup.h"
@@ -80,6 +84,26 @@ class Form1Test : public QObject {
     qInfo() << name << "is drawn with" << raw.familyName();
     for (const QChar c : QString("钢线数有效轮圈直径花鼓中心偏移量辐条孔交织编法长度：清空计算"))
       QVERIFY2(raw.supportsCharacter(c), qPrintable(raw.familyName() + " lacks " + c));
+  }
+
+  void toolkitTextsAreChinese() {
+    Form1 form;
+    std::unique_ptr<QMenu> menu(form.findChild<QLineEdit*>("Te1")->createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) texts << action->text();
+    QVERIFY2(texts.join(' ').contains("全选"), qPrintable(texts.join(' ')));
+  }
+
+  void buttonsDrawTheirChineseInSimplifiedForms() {
+    Form1 form;
+    QTextLayout layout(QStringLiteral("清"), form.findChild<QPushButton*>("Command2")->font());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QString family = layout.glyphRuns().value(0).rawFont().familyName();
+    QVERIFY2(family.endsWith(" SC", Qt::CaseInsensitive) ||
+                 family.compare("Microsoft YaHei", Qt::CaseInsensitive) == 0,
+             qPrintable(family));
   }
 
   void picturesLoadAndDescribeThemselves() {
