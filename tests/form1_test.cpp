@@ -8,10 +8,12 @@
 #include <QRawFont>
 #include <QTextLayout>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "runtime/host/application.h"
 #include "runtime/host/startup.h"
+#include "ui/contrast.h"
 #include "ui/form1.h"
 #include "ui/picture.h"
 
@@ -138,6 +140,78 @@ class Form1Test : public QObject {
       ++labelled;
     }
     QCOMPARE(labelled, 7);
+    for (const char* list : {"Co1", "Co2"}) {
+      QLineEdit* edit = form.findChild<QComboBox*>(list)->lineEdit();
+      QVERIFY(!QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name).isEmpty());
+    }
+  }
+
+  void everyTextReadsInEveryPalette_data() {
+    QTest::addColumn<QPalette>("palette");
+    QTest::addColumn<bool>("specifiedColours");  // whether labels and boxes keep them exactly
+    QTest::newRow("default") << QPalette() << true;
+    QPalette dark;  // as Qt's GTK platform theme gives Adwaita dark: light tooltips stay
+    dark.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
+    dark.setColor(QPalette::WindowText, QColor(0xf0, 0xf0, 0xf0));
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    dark.setColor(QPalette::Text, QColor(0xf0, 0xf0, 0xf0));
+    QTest::newRow("Adwaita dark") << dark << false;
+    QPalette darkTooltips = dark;  // a dark colour scheme that also darkens tooltips
+    darkTooltips.setColor(QPalette::ToolTipBase, QColor(0x2a, 0x2e, 0x32));
+    darkTooltips.setColor(QPalette::ToolTipText, QColor(0xfc, 0xfc, 0xfc));
+    QTest::newRow("dark tooltips") << darkTooltips << false;
+    QPalette lightBlue;
+    lightBlue.setColor(QPalette::Highlight, QColor(0x99, 0xc9, 0xef));
+    QTest::newRow("light blue selection") << lightBlue << true;
+  }
+  void everyTextReadsInEveryPalette() {
+    QFETCH(QPalette, palette);
+    QFETCH(bool, specifiedColours);
+    Form1 form;  // built in the default palette, then switched, as by a change of theme
+    form.setPalette(palette);
+    const auto ratio = [](const QWidget* widget, QPalette::ColorRole text,
+                          QPalette::ColorRole background) {
+      return contrastRatio(widget->palette().color(text), widget->palette().color(background));
+    };
+    for (const auto* label : form.findChildren<QLabel*>()) {
+      if (!label->buddy()) continue;
+      QVERIFY2(ratio(label, QPalette::WindowText, QPalette::Window) >= 4.5,
+               qPrintable(label->objectName()));
+      if (specifiedColours)
+        QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    }
+    for (const char* name : {"Te1", "Te4", "Co1", "Co2"}) {
+      const auto* box = form.findChild<QWidget*>(name);
+      QVERIFY2(ratio(box, QPalette::Text, QPalette::Base) >= 4.5, name);
+      QCOMPARE(box->palette().color(QPalette::Base), palette.color(QPalette::ToolTipBase));
+      if (specifiedColours)
+        QCOMPARE(box->palette().color(QPalette::Text), palette.color(QPalette::Text));
+    }
+    const auto* result = form.findChild<QWidget*>("Te5");
+    QCOMPARE(result->palette().color(QPalette::Base), QColor(255, 0, 0));
+    qInfo() << "result" << result->palette().color(QPalette::Text).name()
+            << "on red:" << ratio(result, QPalette::Text, QPalette::Base);
+    QVERIFY(ratio(result, QPalette::Text, QPalette::Base) >= 4.5);
+  }
+
+  void contrastRatioFollowsTheStandard_data() {
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<double>("ratio");
+    QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+    QTest::newRow("same colour") << QColor(0x30, 0x8c, 0xc6) << QColor(0x30, 0x8c, 0xc6) << 1.0;
+    QTest::newRow("light blue on red") << QColor(0x30, 0x8c, 0xc6) << QColor(Qt::red) << 1.08;
+    QTest::newRow("navy on red") << QColor(0, 0, 128) << QColor(Qt::red) << 4.00;
+    QTest::newRow("black on red") << QColor(Qt::black) << QColor(Qt::red) << 5.25;
+  }
+  void contrastRatioFollowsTheStandard() {
+    QFETCH(QColor, text);
+    QFETCH(QColor, background);
+    QFETCH(double, ratio);
+    QCOMPARE(std::round(contrastRatio(text, background) * 100) / 100, ratio);
+    const QColor darkened = darkenedToRead(text, background);
+    QVERIFY(contrastRatio(darkened, background) >= 4.5);
+    QCOMPARE(darkened.hsvHue(), text.hsvHue());
   }
 
   void captionAndSizeAreFixed() {

@@ -2,10 +2,10 @@
 // that follow the system palette.
 #include "ui/appearance.h"
 
-#include <QApplication>
 #include <QFont>
 #include <QPalette>
 
+#include "ui/contrast.h"
 #include "ui_form1.h"
 
 namespace {
@@ -18,6 +18,10 @@ QFont songFont(qreal points, QFont::Weight weight) {
   return font;
 }
 
+bool readsOn(const QColor& text, const QColor& background) {
+  return contrastRatio(text, background) >= kReadableContrast;
+}
+
 void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = control->palette();
   palette.setColor(role, colour);
@@ -26,21 +30,37 @@ void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
 
 }  // namespace
 
-void applyAppearance(Ui::Form1& ui) {
+void applyAppearance(Ui::Form1& ui, const QPalette& palette) {
   const QFont boxFont = songFont(10.5, QFont::Bold);
   for (QWidget* box : {ui.Te1, ui.Te2, ui.Te3, ui.Te4, ui.Te5}) box->setFont(boxFont);
   const QFont labelFont = songFont(12, QFont::Normal);
   for (QWidget* label :
        {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7, ui.Label8})
     label->setFont(labelFont);
+  applyColours(ui, palette);
+}
 
-  const QPalette system = QApplication::palette();
+void applyColours(Ui::Form1& ui, const QPalette& palette) {
+  // The boxes: the info background, and the default text where it reads there; otherwise the
+  // text colour made for that background.
+  const QColor boxBackground = palette.color(QPalette::ToolTipBase);
+  const QColor boxText = readsOn(palette.color(QPalette::Text), boxBackground)
+                             ? palette.color(QPalette::Text)
+                             : palette.color(QPalette::ToolTipText);
   for (QWidget* input :
-       std::initializer_list<QWidget*>{ui.Te1, ui.Te2, ui.Te3, ui.Te4, ui.Co1, ui.Co2})
-    setColour(input, QPalette::Base, system.color(QPalette::ToolTipBase));
-  setColour(ui.Te5, QPalette::Base, QColor(255, 0, 0));
-  setColour(ui.Te5, QPalette::Text, system.color(QPalette::Highlight));
+       std::initializer_list<QWidget*>{ui.Te1, ui.Te2, ui.Te3, ui.Te4, ui.Co1, ui.Co2}) {
+    setColour(input, QPalette::Base, boxBackground);
+    setColour(input, QPalette::Text, boxText);
+  }
+  // The result: the selection colour on red, darkened until it reads (hue kept).
+  const QColor red(255, 0, 0);
+  setColour(ui.Te5, QPalette::Base, red);
+  setColour(ui.Te5, QPalette::Text, darkenedToRead(palette.color(QPalette::Highlight), red));
+  // The labels: navy where it reads on the window, the window's own text colour otherwise.
+  const QColor navy(0, 0, 128);
+  const QColor labelText =
+      readsOn(navy, palette.color(QPalette::Window)) ? navy : palette.color(QPalette::WindowText);
   for (QWidget* label :
        {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7})
-    setColour(label, QPalette::WindowText, QColor(0, 0, 128));
+    setColour(label, QPalette::WindowText, labelText);
 }

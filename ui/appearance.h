@@ -1,10 +1,15 @@
 // Fonts and colours of the window's controls.
 #pragma once
 
+class QPalette;
+
 namespace Ui {
 class Form1;
 }
 
-/// Gives the controls of a freshly built window their fonts and colours. Colours named after
-/// system colours are taken from the application's palette.
-void applyAppearance(Ui::Form1& ui);
+/// Gives the controls of a freshly built window their fonts, and their colours from `palette`.
+void applyAppearance(Ui::Form1& ui, const QPalette& palette);
+
+/// Gives the controls their colours from `palette` (the window's, which follows the desktop's
+/// theme): each specified colour where it reads on its background, else one that does.
+void applyColours(Ui::Form1& ui, const QPalette& palette);

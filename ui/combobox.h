@@ -1,9 +1,9 @@
-// How the window's editable lists behave while the user types.
+// The list index of the window's editable lists, as the handlers see it.
 #pragma once
 
 class QComboBox;
 
-/// Makes typing into `combo` deselect its list item (the list index becomes -1) while keeping
-/// the typed text, and turns off completion, which would silently finish a number being typed.
-/// (The window description keeps typed texts out of the lists.)
-void makeTypingDeselect(QComboBox* combo);
+/// The position of the picked item while the list shows that item's text; -1 once typing has
+/// changed it. Undoing the typing brings the item back. (The toolkit's own index stays on the
+/// picked item, so that the box's undo history is kept.)
+int listIndex(const QComboBox& combo);

@@ -2,6 +2,8 @@
 #include "ui/form1.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "calc/spokelength.h"
@@ -24,6 +26,13 @@ constexpr Qt::WindowFlags kWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
+// The text of the label that names `control`.
+QString labelOf(const QWidget& form, const QWidget* control) {
+  for (const QLabel* label : form.findChildren<QLabel*>())
+    if (label->buddy() == control) return label->text();
+  return {};
+}
+
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
@@ -31,8 +40,12 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
   setWindowTitle(windowTitle() + QString(kCaptionGap, u' ') +
                  QCoreApplication::applicationVersion());
   setWindowIcon(calculatorIcon());
-  applyAppearance(ui_);
-  for (QComboBox* combo : {ui_.Co1, ui_.Co2}) makeTypingDeselect(combo);
+  applyAppearance(ui_, palette());
+  for (QComboBox* combo : {ui_.Co1, ui_.Co2}) {
+    combo->setCompleter(nullptr);  // it would silently finish a number being typed
+    // The editable part is what a screen reader lands on: it takes the list's label.
+    combo->lineEdit()->setAccessibleName(labelOf(*this, combo));
+  }
   for (QLineEdit* box : {ui_.Te1, ui_.Te2, ui_.Te4}) selectHintOnFocus(box);
   connect(ui_.Command1, &QPushButton::clicked, this,
           [this] { runtime::runHandler(*this, [this] { CalculateClick(); }); });
@@ -44,12 +57,17 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
 FormState Form1::formState() const {
   return {ui_.Co1->currentText(),
           ui_.Co2->currentText(),
-          static_cast<std::int16_t>(ui_.Co2->currentIndex()),
+          static_cast<std::int16_t>(listIndex(*ui_.Co2)),
           ui_.Te1->text(),
           ui_.Te2->text(),
           ui_.Te3->text(),
           ui_.Te4->text(),
           ui_.Te5->text()};
+}
+
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) applyColours(ui_, palette());  // a theme switch
+  QWidget::changeEvent(event);
 }
 
 void Form1::FormLoad() { ui_.Co2->setCurrentIndex(kThreeCrossings); }

@@ -25,6 +25,9 @@ class Form1 : public QWidget {
   /// Click of 清空: empties the five boxes; the spoke count and the lacing stay.
   void ClearClick();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   Ui::Form1 ui_;
 };

@@ -6,6 +6,7 @@
 
 #include "runtime/runtimeerror.h"
 #include "runtime/widthfolding.h"
+#include "ui/combobox.h"
 
 namespace {
 
@@ -37,7 +38,8 @@ QString quoted(const QString& typed) {
 }  // namespace
 
 std::int16_t crossingIndex(const QComboBox& lacing) {
-  if (lacing.currentIndex() != -1) return static_cast<std::int16_t>(lacing.currentIndex());
+  const int picked = listIndex(lacing);
+  if (picked != -1) return static_cast<std::int16_t>(picked);
   const QString typed = lacing.currentText();
   // Read as the number boxes are: an input method's "３Ｘ" names 3X.
   const QString folded = QString::fromStdString(runtime::foldWidth(typed.toStdString())).trimmed();

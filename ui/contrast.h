@@ -1,0 +1,14 @@
+// How well a text colour reads on its background.
+#pragma once
+
+class QColor;
+
+/// The least contrast ratio for text of the window's sizes (WCAG 2, level AA).
+inline constexpr double kReadableContrast = 4.5;
+
+/// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black and white).
+double contrastRatio(const QColor& a, const QColor& b);
+
+/// `colour` darkened just enough, its hue kept, to reach kReadableContrast on `background`; the
+/// colour itself where it already does. Black is the darkest it gets.
+QColor darkenedToRead(const QColor& colour, const QColor& background);
