@@ -7,7 +7,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "version.h"
+#include "identity.h"
 
 namespace runtime {
 namespace {
@@ -25,8 +25,13 @@ void installToolkitTranslation() {
 
 }  // namespace
 
+QString programTitle() { return QStringLiteral("辐条长度计算器"); }
+
 void prepareApplication() {
-  QCoreApplication::setApplicationName(QStringLiteral("辐条长度计算器"));
+  // ASCII names, so that task bars match the window with its desktop entry and icon: the name is
+  // the X11 class, the desktop file name the Wayland application ID.
+  QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
+  QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
   QFont::insertSubstitutions(
       QStringLiteral("宋体"),

@@ -1,9 +1,10 @@
 // The one place where errors raised by handlers are caught and shown to the user.
 #include "runtime/host/errorreport.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 #include <new>
+
+#include "runtime/host/application.h"
 
 namespace runtime {
 namespace {
@@ -12,8 +13,7 @@ void showMessageBox(QWidget& owner, const RuntimeError& error) {
   const QString text = QStringLiteral("错误 %1\n\n%2")
                            .arg(static_cast<int>(error.number()))
                            .arg(QString::fromStdString(error.message()));
-  QMessageBox box(QMessageBox::Critical, QCoreApplication::applicationName(), text,
-                  QMessageBox::NoButton, &owner);
+  QMessageBox box(QMessageBox::Critical, programTitle(), text, QMessageBox::NoButton, &owner);
   // Named here: some desktop themes ask the toolkit for a button text it has no Chinese for.
   box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
   box.exec();
