@@ -17,6 +17,19 @@
 #include "ui/form1.h"
 #include "ui/picture.h"
 
+namespace {
+
+// The font that draws the first character of `text` in `font`, fallbacks included.
+QRawFont drawingFont(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  return layout.glyphRuns().value(0).rawFont();
+}
+
+}  // namespace
+
 class Form1Test : public QObject {
   Q_OBJECT
 
@@ -71,21 +84,30 @@ class Form1Test : public QObject {
                                    "Te5", "Co1"}));
   }
 
-  void songFontsHaveTheChineseCharacters_data() {
-    QTest::addColumn<QString>("name");
-    for (const char* name : {"Te1", "Te5", "Label1", "Label5", "Label8"})
-      QTest::newRow(name) << QString(name);
-  }
-  void songFontsHaveTheChineseCharacters() {
-    QFETCH(QString, name);
+  void windowTextsAreDrawnWithTheCarriedFonts() {
     Form1 form;
-    const QFont font = form.findChild<QWidget*>(name)->font();
-    QCOMPARE(font.family(), QString("宋体"));
-    const QRawFont raw = QRawFont::fromFont(font, QFontDatabase::SimplifiedChinese);
-    QVERIFY(raw.isValid());
-    qInfo() << name << "is drawn with" << raw.familyName();
-    for (const QChar c : QString("钢线数有效轮圈直径花鼓中心偏移量辐条孔交织编法长度：清空计算"))
-      QVERIFY2(raw.supportsCharacter(c), qPrintable(raw.familyName() + " lacks " + c));
+    for (const QWidget* control : form.findChildren<QWidget*>()) {
+      QStringList texts;
+      if (const auto* label = qobject_cast<const QLabel*>(control)) texts << label->text();
+      if (const auto* button = qobject_cast<const QPushButton*>(control)) texts << button->text();
+      if (const auto* box = qobject_cast<const QLineEdit*>(control)) texts << box->text();
+      if (const auto* list = qobject_cast<const QComboBox*>(control))
+        for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+      const bool song = control->font().family() == "宋体";
+      for (const QChar c : texts.join(QString())) {
+        if (!song && c.unicode() < 128) continue;  // the user-interface font's own
+        const QString family = drawingFont(c, control->font()).familyName();
+        QVERIFY2(family.startsWith("Spokelength ", Qt::CaseInsensitive),
+                 qPrintable(control->objectName() + ": " + c + " is drawn with " + family));
+      }
+    }
+  }
+
+  void typedTextInAnyScriptIsDrawn() {
+    Form1 form;
+    const QFont font = form.findChild<QLineEdit*>("Te1")->font();
+    for (const QString text : {"鑫", "ß", "Ж", "한"})
+      QVERIFY2(drawingFont(text, font).supportsCharacter(text.at(0)), qPrintable(text));
   }
 
   void toolkitTextsAreChinese() {
@@ -98,11 +120,9 @@ class Form1Test : public QObject {
 
   void buttonsDrawTheirChineseInSimplifiedForms() {
     Form1 form;
-    QTextLayout layout(QStringLiteral("清"), form.findChild<QPushButton*>("Command2")->font());
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    const QString family = layout.glyphRuns().value(0).rawFont().familyName();
+    const QString family =
+        drawingFont(QStringLiteral("清"), form.findChild<QPushButton*>("Command2")->font())
+            .familyName();
     QVERIFY2(family.endsWith(" SC", Qt::CaseInsensitive) ||
                  family.compare("Microsoft YaHei", Qt::CaseInsensitive) == 0,
              qPrintable(family));

@@ -2,7 +2,6 @@
 #include "runtime/host/application.h"
 
 #include <QCoreApplication>
-#include <QFont>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -33,18 +32,6 @@ void prepareApplication() {
   QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
   QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
   QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
-  QFont::insertSubstitutions(
-      QStringLiteral("宋体"),
-      {QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC"),
-       QStringLiteral("Noto Serif CJK"), QStringLiteral("Source Han Serif SC"),
-       QStringLiteral("Source Han Serif CN"), QStringLiteral("AR PL UMing CN"),
-       QStringLiteral("AR PL SungtiL GB")});
-  // The user-interface font has no Chinese; the desktop's fallback for it follows the locale and
-  // under LANG=C draws the buttons' and lists' Chinese in Japanese forms. A Simplified Chinese
-  // face comes first instead.
-  QFont::insertSubstitutions(QGuiApplication::font().family(),
-                             {QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
-                              QStringLiteral("Source Han Sans SC")});
   installToolkitTranslation();
 }
 

@@ -8,9 +8,7 @@ namespace runtime {
 /// The program's name as its window and its messages show it.
 QString programTitle();
 
-/// Names the application for the desktop, gives its version, lets the window's "宋体" find the
-/// nearest Song-style font with the GB2312 characters where SimSun itself is missing, gives the
-/// user-interface font a Simplified Chinese face for its Chinese, and puts the toolkit's own texts
+/// Names the application for the desktop, gives its version, and puts the toolkit's own texts
 /// into Simplified Chinese (Qt's qtbase_zh_CN catalogue, where it is installed). Needs the
 /// application object.
 void prepareApplication();
