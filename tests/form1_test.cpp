@@ -138,6 +138,28 @@ class Form1Test : public QObject {
     }
   }
 
+  void renderedPixelsMatchTheDrawings() {
+    const auto same = [](const QImage& rendered, const QImage& fresh) {
+      return rendered.convertToFormat(QImage::Format_ARGB32) ==
+             fresh.convertToFormat(QImage::Format_ARGB32);
+    };
+    Form1 form;
+    for (const Picture* picture : form.findChildren<Picture*>()) {
+      const QImage fresh = renderDrawing(picture->source(), picture->size());
+      QVERIFY2(same(prerenderedDrawing(picture->source(), picture->size()), fresh),
+               qPrintable(picture->source() + " differs from its rendered pixels: run "
+                                              "scripts/render-pictures"));
+    }
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+      const QImage rendered(QStringLiteral(RENDERED_DIR "/calculator-%1.png").arg(size));
+      const QImage fresh = size == 16 ? form.windowIcon().pixmap(16).toImage()
+                                      : renderDrawing(":/pictures/calculator.svg", {size, size});
+      QVERIFY2(same(rendered, fresh), qPrintable(QString("icon at %1 px").arg(size)));
+      if (size == 32 || size == 48 || size == 64)
+        QVERIFY(same(form.windowIcon().pixmap(size).toImage(), fresh));
+    }
+  }
+
   void iconIsHandDrawnAtSixteenAndScalable() {
     Form1 form;
     const QIcon icon = form.windowIcon();

@@ -1,10 +1,12 @@
 // The icon is drawn on demand, without the toolkit's image and icon plugins, which would cost
-// start-up time: the 16 px pixels come compiled in, every other size from the vector drawing.
+// start-up time: the 16 px pixels come compiled in, the sizes a window asks for at start-up
+// rendered ahead of time, every other size from the vector drawing.
 #include "ui/icon.h"
 
 #include <QIconEngine>
 #include <QPainter>
-#include <QSvgRenderer>
+
+#include "ui/picture.h"
 
 namespace {
 
@@ -16,11 +18,12 @@ class CalculatorIconEngine : public QIconEngine {
  public:
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
     if (size == kHandDrawnSize) return QPixmap(calculator_16);
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QSvgRenderer(QStringLiteral(":/pictures/calculator.svg")).render(&painter);
-    return pixmap;
+    const QImage stored =
+        storedPixels(QStringLiteral(":/pictures/rendered/calculator-%1.argb").arg(size.width()),
+                     size, QImage::Format_ARGB32_Premultiplied);
+    return QPixmap::fromImage(stored.isNull()
+                                  ? renderDrawing(QStringLiteral(":/pictures/calculator.svg"), size)
+                                  : stored);
   }
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const qreal scale = painter->device()->devicePixelRatioF();
