@@ -6,7 +6,6 @@
 #include <QPalette>
 
 #include "ui/contrast.h"
-#include "ui/fonts.h"
 #include "ui_form1.h"
 
 namespace {
@@ -32,13 +31,8 @@ void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
 }  // namespace
 
 void applyAppearance(Ui::Form1& ui, const QPalette& palette) {
-  prepareWindowFonts();
   const QFont boxFont = songFont(10.5, QFont::Bold);
   for (QWidget* box : {ui.Te1, ui.Te2, ui.Te3, ui.Te4, ui.Te5}) box->setFont(boxFont);
-  const QFont labelFont = songFont(12, QFont::Normal);
-  for (QWidget* label :
-       {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7, ui.Label8})
-    label->setFont(labelFont);
   applyColours(ui, palette);
 }
 

@@ -12,6 +12,7 @@
 
 #include "ui/appearance.h"
 #include "ui/combobox.h"
+#include "ui/fonts.h"
 #include "ui/hint.h"
 #include "ui/icon.h"
 #include "ui/lacing.h"
@@ -36,6 +37,7 @@ QString labelOf(const QWidget& form, const QWidget* control) {
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
+  prepareWindowFonts();  // before the first text is laid out
   ui_.setupUi(this);
   setWindowTitle(windowTitle() + QString(kCaptionGap, u' ') +
                  QCoreApplication::applicationVersion());
