@@ -16,7 +16,7 @@ bool startsWith(std::string_view text, std::size_t pos, std::string_view bytes) 
 
 }  // namespace
 
-FoldedCharacter foldedAt(std::string_view text, std::size_t pos) {
+FoldedCharacter detail::foldedBeyondAscii(std::string_view text, std::size_t pos) {
   const auto byte = [&](std::size_t offset) -> unsigned {
     return pos + offset < text.size() ? static_cast<unsigned char>(text[pos + offset]) : 0;
   };
