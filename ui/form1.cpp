@@ -75,10 +75,10 @@ void Form1::changeEvent(QEvent* event) {
 void Form1::FormLoad() { ui_.Co2->setCurrentIndex(kThreeCrossings); }
 
 void Form1::CalculateClick() {
-  const FormState state = formState();
-  const calc::SpokeInputs inputs{state.co1.toStdString(), crossingIndex(*ui_.Co2),
-                                 state.te1.toStdString(), state.te2.toStdString(),
-                                 state.te3.toStdString(), state.te4.toStdString()};
+  const calc::SpokeInputs inputs{
+      ui_.Co1->currentText().toStdString(), crossingIndex(*ui_.Co2),
+      ui_.Te1->text().toStdString(),        ui_.Te2->text().toStdString(),
+      ui_.Te3->text().toStdString(),        ui_.Te4->text().toStdString()};
   const double length = calc::ComputeSpokeLength(inputs);
   const std::string text = runtime::displayText(length, locale().decimalPoint().toStdString());
   ui_.Te5->setText(QString::fromStdString(text));
