@@ -9,6 +9,7 @@
 #include "runtime/arithmetic.h"
 #include "runtime/numberfromtext.h"
 #include "runtime/runtimeerror.h"
+#include "runtime/trigonometry.h"
 
 namespace calc {
 namespace {
@@ -62,13 +63,13 @@ double ComputeSpokeLength(const SpokeInputs& inputs) {
   // A quotient of two constants cannot signal anything: its guard holds at compile time.
   constexpr double kRadiansPerDegree = kPi / kDegreesPerHalfTurn;
   const double radians = runtime::multiply(angle, kRadiansPerDegree);
-  const double sine = std::sin(radians);
+  // Sine and cosine together: one reduction of the angle; neither can raise an error.
+  const runtime::SineAndCosine turn = runtime::sineAndCosine(radians);
   const double across =
-      guarded(numberFromText(inputs.flangeDiameter) / kHalfDivisor * sine, kBadLengths);
+      guarded(numberFromText(inputs.flangeDiameter) / kHalfDivisor * turn.sine, kBadLengths);
   const double flangeDiameter = numberFromText(inputs.flangeDiameter);
-  const double cosine = std::cos(radians);
   const double along = guarded(numberFromText(inputs.effectiveRimDiameter) / kHalfDivisor -
-                                   flangeDiameter / kHalfDivisor * cosine,
+                                   flangeDiameter / kHalfDivisor * turn.cosine,
                                kBadLengths);
   const double offset = numberFromText(inputs.centreOffset);
   const double acrossSquared = runtime::square(across);

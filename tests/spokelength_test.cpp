@@ -9,6 +9,7 @@
 
 #include "runtime/displaytext.h"
 #include "runtime/runtimeerror.h"
+#include "runtime/trigonometry.h"
 
 namespace {
 
@@ -58,8 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ComputeSpokeLength, IsExactlyTheStepwiseFormula) {
   // The steps rounded one by one, with the decimal constant 3.1415926 for pi.
   const double radians = (1080 / (36 / 2.0)) * (3.1415926 / 180.0);
-  const double x = 45 / 2.0 * std::sin(radians);
-  const double y = 600 / 2.0 - 45 / 2.0 * std::cos(radians);
+  const runtime::SineAndCosine turn = runtime::sineAndCosine(radians);
+  const double x = 45 / 2.0 * turn.sine;
+  const double y = 600 / 2.0 - 45 / 2.0 * turn.cosine;
   const double expected = std::sqrt((x * x + y * y) + 35.0 * 35.0) - 2.6 / 2.0;
   EXPECT_EQ(calc::ComputeSpokeLength(wheel("36", 3)), expected);
 }

@@ -1,0 +1,18 @@
+// Sine and cosine that give the same bits on every platform.
+#pragma once
+
+namespace runtime {
+
+struct SineAndCosine {
+  double sine;
+  double cosine;
+};
+
+/// The sine and the cosine of `radians`, each within one unit in the last place, computed with
+/// nothing but IEEE 754 additions, multiplications and conversions so that every platform gives
+/// the same bits (the C libraries' own differ in the last bits, and for large arguments far more:
+/// MinGW's lose all accuracy beyond about 1e15). Any finite argument is reduced exactly, once for
+/// both; an infinity or a NaN gives NaNs.
+SineAndCosine sineAndCosine(double radians);
+
+}  // namespace runtime
