@@ -1,10 +1,17 @@
 // Reads numbers the way the calculator's users expect: from the front, ignoring blanks.
 #include "numberfromtext.h"
 
+#include <cerrno>
 #include <charconv>
+#include <clocale>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <system_error>
+#ifdef __APPLE__
+#include <xlocale.h>  // strtod_l
+#endif
 
 #include "runtimeerror.h"
 #include "widthfolding.h"
@@ -72,7 +79,7 @@ double radixInteger(Reader& in) {
   return static_cast<std::int32_t>(value);
 }
 
-// Digits of a decimal number gathered for std::from_chars, which is exact and locale-free.
+// Digits of a decimal number gathered for readDecimal(), which is exact and locale-free.
 struct DecimalToken {
   std::string text;
   std::size_t integerDigits = 0;
@@ -108,7 +115,7 @@ void appendExponent(Reader& in, DecimalToken& token) {
   if (negative) token.exponent = -token.exponent;
 }
 
-// Whether a number that std::from_chars found out of range is too large (rather than too small):
+// Whether a number that readDecimal() found out of range is too large (rather than too small):
 // its first significant digit stands at a positive power of ten.
 bool isTooLarge(const DecimalToken& token) {
   const std::string_view digits(token.text);
@@ -119,6 +126,34 @@ bool isTooLarge(const DecimalToken& token) {
   const std::string_view fraction = digits.substr(token.integerDigits + 1, token.fractionDigits);
   return token.exponent - static_cast<std::int64_t>(fraction.find_first_not_of('0')) > 0;
 }
+
+#if defined(__cpp_lib_to_chars) && !defined(NUMBER_FROM_TEXT_WITH_STRTOD)
+// The correctly rounded double of a decimal in the form "ddd.ddde-dd"; false when it is beyond
+// the double range (too large, or too small for a subnormal).
+bool readDecimal(const std::string& decimal, double& value) {
+  const char* const first = decimal.data();
+  return std::from_chars(first, first + decimal.size(), value).ec == std::errc();
+}
+#else
+// The same with the C library, where the standard library cannot read doubles (libc++ before
+// 20): strtod rounds correctly too, and the "C" locale keeps "." its decimal point whatever
+// locale the toolkit has set.
+bool readDecimal(const std::string& decimal, double& value) {
+#ifdef _WIN32
+  static const _locale_t cLocale = _create_locale(LC_NUMERIC, "C");
+  errno = 0;
+  const double read = _strtod_l(decimal.c_str(), nullptr, cLocale);
+#else
+  static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+  errno = 0;
+  const double read = strtod_l(decimal.c_str(), nullptr, cLocale);
+#endif
+  // strtod also reports a subnormal result as a range error; std::from_chars reads it.
+  if (errno == ERANGE && (std::isinf(read) || read == 0.0)) return false;
+  value = read;
+  return true;
+}
+#endif
 
 }  // namespace
 
@@ -142,9 +177,7 @@ double numberFromText(std::string_view text) {
   appendExponent(in, token);
 
   double value = 0.0;
-  const char* const first = token.text.data();
-  const auto [end, error] = std::from_chars(first, first + token.text.size(), value);
-  if (error == std::errc::result_out_of_range) {
+  if (!readDecimal(token.text, value)) {
     if (isTooLarge(token)) raiseOverflow(kTooLarge);
     value = 0.0;
   }
