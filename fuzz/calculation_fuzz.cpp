@@ -1,7 +1,5 @@
 // Fuzzes a whole calculation: six arbitrary inputs end in a well-formed ".##" text or in one of
 // the runtime's errors, never in anything else.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -11,6 +9,47 @@
 #include "runtime/runtimeerror.h"
 
 namespace {
+
+// Splits a fuzz input into the calculation's inputs: the crossing index from the last two bytes,
+// then texts from the front, each ended by a backslash and another character ("\\\\" is one
+// backslash), the last one taking the rest. (The layout of libFuzzer's FuzzedDataProvider, which
+// the corpus was made with; written out so that the corpus also replays without clang.)
+class FuzzInput {
+ public:
+  FuzzInput(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+  std::int16_t crossingIndex() {
+    unsigned value = 0;
+    for (int byte = 0; byte < 2 && size_ != 0; ++byte) value = (value << 8) | data_[--size_];
+    return static_cast<std::int16_t>(value - 32768);
+  }
+  std::string text() {
+    std::string text;
+    while (size_ != 0) {
+      char next = take();
+      if (next == '\\' && size_ != 0) {
+        next = take();
+        if (next != '\\') break;
+      }
+      text += next;
+    }
+    return text;
+  }
+  std::string rest() {
+    std::string rest(reinterpret_cast<const char*>(data_), size_);
+    size_ = 0;
+    return rest;
+  }
+
+ private:
+  char take() {
+    --size_;
+    return static_cast<char>(*data_++);
+  }
+
+  const std::uint8_t* data_;
+  std::size_t size_;
+};
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -37,14 +76,14 @@ bool isRuntimeErrorNumber(runtime::ErrorNumber number) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  FuzzedDataProvider provider(data, size);
+  FuzzInput input(data, size);
   calc::SpokeInputs inputs;
-  inputs.crossingIndex = provider.ConsumeIntegral<std::int16_t>();
-  inputs.spokeCount = provider.ConsumeRandomLengthString();
-  inputs.effectiveRimDiameter = provider.ConsumeRandomLengthString();
-  inputs.flangeDiameter = provider.ConsumeRandomLengthString();
-  inputs.centreOffset = provider.ConsumeRandomLengthString();
-  inputs.spokeHoleDiameter = provider.ConsumeRemainingBytesAsString();
+  inputs.crossingIndex = input.crossingIndex();
+  inputs.spokeCount = input.text();
+  inputs.effectiveRimDiameter = input.text();
+  inputs.flangeDiameter = input.text();
+  inputs.centreOffset = input.text();
+  inputs.spokeHoleDiameter = input.rest();
   try {
     if (!isWellFormed(runtime::displayText(calc::ComputeSpokeLength(inputs), "."))) std::abort();
   } catch (const runtime::RuntimeError& error) {
