@@ -16,6 +16,7 @@
 #include "ui/hint.h"
 #include "ui/icon.h"
 #include "ui/lacing.h"
+#include "ui_form1.h"
 
 namespace {
 
@@ -36,54 +37,56 @@ QString labelOf(const QWidget& form, const QWidget* control) {
 
 }  // namespace
 
-Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags) {
+Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_unique<Ui::Form1>()) {
   prepareWindowFonts();  // before the first text is laid out
-  ui_.setupUi(this);
+  ui_->setupUi(this);
   setWindowTitle(windowTitle() + QString(kCaptionGap, u' ') +
                  QCoreApplication::applicationVersion());
   setWindowIcon(calculatorIcon());
-  applyAppearance(ui_, palette());
-  for (QComboBox* combo : {ui_.Co1, ui_.Co2}) {
+  applyAppearance(*ui_, palette());
+  for (QComboBox* combo : {ui_->Co1, ui_->Co2}) {
     combo->setCompleter(nullptr);  // it would silently finish a number being typed
     // The editable part is what a screen reader lands on: it takes the list's label.
     combo->lineEdit()->setAccessibleName(labelOf(*this, combo));
   }
-  for (QLineEdit* box : {ui_.Te1, ui_.Te2, ui_.Te4}) selectHintOnFocus(box);
-  connect(ui_.Command1, &QPushButton::clicked, this,
+  for (QLineEdit* box : {ui_->Te1, ui_->Te2, ui_->Te4}) selectHintOnFocus(box);
+  connect(ui_->Command1, &QPushButton::clicked, this,
           [this] { runtime::runHandler(*this, [this] { CalculateClick(); }); });
-  connect(ui_.Command2, &QPushButton::clicked, this,
+  connect(ui_->Command2, &QPushButton::clicked, this,
           [this] { runtime::runHandler(*this, [this] { ClearClick(); }); });
   FormLoad();
 }
 
+Form1::~Form1() = default;
+
 FormState Form1::formState() const {
-  return {ui_.Co1->currentText(),
-          ui_.Co2->currentText(),
-          static_cast<std::int16_t>(listIndex(*ui_.Co2)),
-          ui_.Te1->text(),
-          ui_.Te2->text(),
-          ui_.Te3->text(),
-          ui_.Te4->text(),
-          ui_.Te5->text()};
+  return {ui_->Co1->currentText(),
+          ui_->Co2->currentText(),
+          static_cast<std::int16_t>(listIndex(*ui_->Co2)),
+          ui_->Te1->text(),
+          ui_->Te2->text(),
+          ui_->Te3->text(),
+          ui_->Te4->text(),
+          ui_->Te5->text()};
 }
 
 void Form1::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::PaletteChange) applyColours(ui_, palette());  // a theme switch
+  if (event->type() == QEvent::PaletteChange) applyColours(*ui_, palette());  // a theme switch
   QWidget::changeEvent(event);
 }
 
-void Form1::FormLoad() { ui_.Co2->setCurrentIndex(kThreeCrossings); }
+void Form1::FormLoad() { ui_->Co2->setCurrentIndex(kThreeCrossings); }
 
 void Form1::CalculateClick() {
   const calc::SpokeInputs inputs{
-      ui_.Co1->currentText().toStdString(), crossingIndex(*ui_.Co2),
-      ui_.Te1->text().toStdString(),        ui_.Te2->text().toStdString(),
-      ui_.Te3->text().toStdString(),        ui_.Te4->text().toStdString()};
+      ui_->Co1->currentText().toStdString(), crossingIndex(*ui_->Co2),
+      ui_->Te1->text().toStdString(),        ui_->Te2->text().toStdString(),
+      ui_->Te3->text().toStdString(),        ui_->Te4->text().toStdString()};
   const double length = calc::ComputeSpokeLength(inputs);
   const std::string text = runtime::displayText(length, locale().decimalPoint().toStdString());
-  ui_.Te5->setText(QString::fromStdString(text));
+  ui_->Te5->setText(QString::fromStdString(text));
 }
 
 void Form1::ClearClick() {
-  for (QLineEdit* box : {ui_.Te1, ui_.Te2, ui_.Te3, ui_.Te4, ui_.Te5}) box->clear();
+  for (QLineEdit* box : {ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Te5}) box->clear();
 }

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "ui/formstate.h"
-#include "ui_form1.h"
+
+namespace Ui {
+class Form1;  // the controls, generated from form1.ui
+}
 
 /// The window: its controls come from the window description (form1.ui); building it raises its
 /// Load event.
@@ -13,6 +17,7 @@ class Form1 : public QWidget {
 
  public:
   explicit Form1(QWidget* parent = nullptr);
+  ~Form1() override;
 
   /// The contents of the boxes and lists, as the handlers see them.
   FormState formState() const;
@@ -29,5 +34,5 @@ class Form1 : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
-  Ui::Form1 ui_;
+  std::unique_ptr<Ui::Form1> ui_;
 };
