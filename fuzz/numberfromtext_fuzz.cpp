@@ -1,10 +1,12 @@
 // Fuzzes text-to-number conversion: every text gives a finite number or the overflow error, a
-// plain decimal number gives exactly std::strtod's double, and the text as a Chinese input method
-// types it (full width, "。", ideographic spaces) gives exactly what its ASCII form gives.
+// plain decimal number gives exactly std::strtod's double, the text as a Chinese input method
+// types it (full width, "。", ideographic spaces) gives exactly what its ASCII form gives, and
+// invisible format characters pasted anywhere between its characters change nothing.
 #include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -67,6 +69,20 @@ std::string widened(std::string_view text) {
   return wide;
 }
 
+// The text with a format character (zero-width space, bidi marks, byte order mark, soft hyphen, a
+// tag) before each of its characters; never inside a character's UTF-8 sequence.
+std::string withInvisibles(std::string_view text) {
+  static constexpr std::string_view kInvisible[] = {"\u200B", "\u200E", "\u2066",    "\u2069",
+                                                    "\uFEFF", "\u00AD", "\U000E0001"};
+  std::string result;
+  for (std::size_t pos = 0; pos < text.size(); ++pos) {
+    const bool continuation = (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80;
+    if (!continuation) result += kInvisible[pos % std::size(kInvisible)];
+    result += text[pos];
+  }
+  return result;
+}
+
 // The conversion's outcome: whether it raised an error, and the value's bits or the error's number.
 std::pair<bool, std::uint64_t> outcome(std::string_view text) {
   try {
@@ -92,5 +108,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (plain && !std::isinf(expected)) std::abort();
   }
   if (outcome(widened(text)) != outcome(text)) std::abort();
+  if (outcome(withInvisibles(text)) != outcome(text)) std::abort();
   return 0;
 }

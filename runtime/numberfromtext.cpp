@@ -22,7 +22,8 @@ namespace {
 const char* const kTooLarge = "输入的数字太大，超出了能计算的范围。";
 
 // Reads a text character by character, each folded to the ASCII it stands for (an input method's
-// full-width "３６" is 36), passing over the blanks that the conversion ignores.
+// full-width "３６" is 36), passing over the blanks that the conversion ignores and the invisible
+// format characters that pasted text carries.
 class Reader {
  public:
   explicit Reader(std::string_view text) : text_(text) { settle(); }
@@ -40,11 +41,12 @@ class Reader {
   }
 
  private:
-  // Reads the character at the position, first passing over blanks.
+  // Reads the character at the position, first passing over blanks and invisible characters.
   void settle() {
     for (; pos_ < text_.size(); pos_ += current_.length) {
       current_ = foldedAt(text_, pos_);
-      if (current_.ascii != ' ' && current_.ascii != '\t' && current_.ascii != '\n') return;
+      const char c = current_.ascii;
+      if (!current_.invisible && c != ' ' && c != '\t' && c != '\n') return;
     }
     current_ = {'\0', 0};
   }

@@ -9,7 +9,8 @@ namespace runtime {
 ///
 /// The text is UTF-8. Characters that stand in for ASCII are read as it (foldWidth(): an input
 /// method's full-width "３６" and "２。６" are 36 and 2.6); digits of other scripts are no digits.
-/// Blanks, tabs and line feeds are ignored wherever they stand ("3 6" is 36). Then come an
+/// Blanks (every space and line separator), tabs, line feeds and invisible format characters
+/// (U+200B, U+200E, U+FEFF…) are ignored wherever they stand ("3 6" is 36). Then come an
 /// optional sign, digits, an optional "." with fraction digits and an optional exponent after E or
 /// D (either case) with an optional sign; "." is the decimal separator whatever the locale.
 /// "&H" or "&O" (either case) instead reads a hexadecimal or octal integer: a value up to FFFF

@@ -66,7 +66,32 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"FullWidthHex", "＆ｈＦＦ", 255.0}, Case{"FullWidthOctal", "＆Ｏ１７", 15.0},
         Case{"FullWidthCommaStops", "１，５", 1.0}, Case{"MixedWidths", "1２.３4", 12.34},
         Case{"ArabicIndicDigits", "٣٦", 0.0}, Case{"DevanagariDigits", "३६", 0.0},
-        Case{"CutFullWidthCharacter", "\xEF\xBC", 0.0}, Case{"FullWidthBeyondAscii", "５｟", 5.0}),
+        Case{"CutFullWidthCharacter", "\xEF\xBC", 0.0}, Case{"FullWidthBeyondAscii", "５｟", 5.0},
+        // Pasted from a web page, a chat or a spreadsheet: invisible characters and other spaces.
+        Case{"ZeroWidthSpaceInside", "6\u200B00", 600.0},
+        Case{"ZeroWidthSpaceInFraction", "2.\u200B6", 2.6},
+        Case{"LeftToRightMarkInFront", "\u200E600", 600.0},
+        Case{"IsolatesAround", "\u20662.6\u2069", 2.6},
+        Case{"ByteOrderMarkInFront", "\uFEFF2.6", 2.6},
+        Case{"SoftHyphenInside", "6\u00AD00", 600.0},
+        Case{"WordJoinerInExponent", "1e\u20603", 1000.0},
+        Case{"TagCharacterInside", "2\U000E0001.6", 2.6},
+        Case{"ThinSpaceInside", "6\u200900", 600.0},
+        Case{"NarrowNoBreakSpaceInside", "2\u202F.6", 2.6},
+        Case{"LineSeparatorInFront", "\u2028600", 600.0},
+        Case{"NextLineInside", "6\u008500", 600.0},
+        Case{"HalfWidthIdeographicFullStop", "2\uFF616", 2.6},
+        Case{"SmallFullStop", "2\uFE526", 2.6}, Case{"SmallHyphenMinus", "\uFE63600", -600.0},
+        Case{"FullWidthHyphenMinus", "\uFF0D2.6", -2.6},
+        Case{"VisibleCharacterStops", "6\u00B700", 6.0},
+        Case{"EncodedSurrogateStops",
+             "6\xED\xA0\x8B"
+             "00",
+             6.0},
+        Case{"OverlongSpaceStops",
+             "6\xC0\xA0"
+             "00",
+             6.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class Overflows : public testing::TestWithParam<std::string> {};

@@ -53,7 +53,15 @@ INSTANTIATE_TEST_SUITE_P(
                 "290.22"},
         Example{"ChinesePunctuation", {"36", 3, "600", "45", "35", "2。6"}, 290.2155, "290.22"},
         Example{
-            "BlanksInsideNumbers", {"3 6", 3, "6 00", "4 5", "3 5", "2 .6"}, 290.2155, "290.22"}),
+            "BlanksInsideNumbers", {"3 6", 3, "6 00", "4 5", "3 5", "2 .6"}, 290.2155, "290.22"},
+        Example{"PastedWithInvisibleCharacters",
+                {"\u200E36", 3, "6\u200B00", "\u206645\u2069", "3\u00AD5", "\uFEFF2.6"},
+                290.2155,
+                "290.22"},
+        Example{"PastedWithOtherSpacesAndStops",
+                {"3\u20096", 3, "6\u202F00", "45", "35", "2\uFF616"},
+                290.2155,
+                "290.22"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ComputeSpokeLength, IsExactlyTheStepwiseFormula) {
