@@ -215,6 +215,12 @@ class Form1EventsTest : public QObject {
                                            << "290.22";
     QTest::newRow("full-width count") << "３"
                                       << "290.22";
+    QTest::newRow("pasted with a zero-width space") << "3X\u200B"
+                                                    << "290.22";
+    QTest::newRow("pasted between isolates") << "\u20663x\u2069"
+                                             << "290.22";
+    QTest::newRow("thin spaces around") << "\u20093X\u202F"
+                                        << "290.22";
   }
   void typedLacingIsTakenForTheItemItNames() {
     QFETCH(QString, lacing);
@@ -241,7 +247,11 @@ class Form1EventsTest : public QObject {
                                      << "+3";
     QTest::newRow("long") << QString(300, 'x') << QString(20, 'x') + "…";
     QTest::newRow("right-to-left override") << "\u202eabc"
-                                            << "\u202eabc";
+                                            << "<U+202E>abc";
+    QTest::newRow("invisible inside") << "5\u200BX"
+                                      << "5<U+200B>X";
+    QTest::newRow("invisible outside the basic plane") << "5X\U000E0001"
+                                                       << "5X<U+E0001>";
     QTest::newRow("emoji at the cut")
         << QString(19, 'x') + emoji + "yyyyy" << QString(19, 'x') + emoji + "…";
     QTest::newRow("accent at the cut")

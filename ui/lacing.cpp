@@ -12,13 +12,18 @@ namespace {
 
 constexpr int kLongestQuoted = 20;  // characters as the user sees them
 
-// What the user typed, as a message can quote it: without control characters, cut after
-// kLongestQuoted whole characters (never inside an emoji or before its accent), and isolated so
-// that nothing in it can reorder the message around it.
+// What the user typed, as a message can quote it: format characters shown as their code points
+// ("<U+200B>"), so that the quote never looks like a lacing that would have been taken; without
+// control characters; cut after kLongestQuoted whole characters (never inside an emoji or before
+// its accent); and isolated so that nothing in it can reorder the message around it.
 QString quoted(const QString& typed) {
   QString shown;
-  for (const QChar c : typed)
-    if (c.category() != QChar::Other_Control) shown += c;
+  for (const char32_t c : typed.toUcs4()) {
+    if (runtime::isInvisible(c))
+      shown += QStringLiteral("<U+%1>").arg(quint32(c), 4, 16, QLatin1Char('0')).toUpper();
+    else if (QChar::category(c) != QChar::Other_Control)
+      shown += QString::fromUcs4(&c, 1);
+  }
   QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, shown);
   qsizetype cut = 0;
   for (int i = 0; i < kLongestQuoted && cut != -1; ++i) cut = characters.toNextBoundary();
@@ -41,7 +46,8 @@ std::int16_t crossingIndex(const QComboBox& lacing) {
   const int picked = listIndex(lacing);
   if (picked != -1) return static_cast<std::int16_t>(picked);
   const QString typed = lacing.currentText();
-  // Read as the number boxes are: an input method's "３Ｘ" names 3X.
+  // Read as the number boxes are: an input method's "３Ｘ" names 3X, and a pasted "3X" followed by
+  // an invisible zero-width space names it too.
   const QString folded = QString::fromStdString(runtime::foldWidth(typed.toStdString())).trimmed();
   for (int item = 0; item < lacing.count(); ++item) {
     const bool namesItem = folded.compare(lacing.itemText(item), Qt::CaseInsensitive) == 0 ||

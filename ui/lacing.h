@@ -6,7 +6,8 @@
 class QComboBox;
 
 /// The list index of the lacing list: its crossing count. For a typed text (list index -1) the
-/// item it names, ignoring blanks around it, letter case and width ("3x" and an input method's
-/// "３Ｘ" are 3X), or a bare crossing count ("3"). Any other text raises a runtime::RuntimeError,
-/// so that a typed lacing is never silently taken for another.
+/// item it names, ignoring blanks around it, invisible format characters, letter case and width
+/// ("3x", an input method's "３Ｘ" and a pasted "3X" with a zero-width space are 3X), or a bare
+/// crossing count ("3"). Any other text raises a runtime::RuntimeError that quotes it with its
+/// invisible characters shown, so that a typed lacing is never silently taken for another.
 std::int16_t crossingIndex(const QComboBox& lacing);
