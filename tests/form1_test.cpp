@@ -28,6 +28,16 @@ QRawFont drawingFont(const QString& text, const QFont& font) {
   return layout.glyphRuns().value(0).rawFont();
 }
 
+// The active colours of a qt6ct colour scheme file, in the order of QPalette's colour roles.
+QPalette schemePalette(const QString& file) {
+  QSettings scheme(file, QSettings::IniFormat);
+  const QStringList colours = scheme.value("ColorScheme/active_colors").toStringList();
+  QPalette palette;
+  for (int role = 0; role < colours.size() && role < QPalette::NColorRoles; ++role)
+    palette.setColor(QPalette::ColorRole(role), QColor(colours[role].trimmed()));
+  return palette;
+}
+
 }  // namespace
 
 class Form1Test : public QObject {
@@ -205,6 +215,13 @@ class Form1Test : public QObject {
     QPalette lightBlue;
     lightBlue.setColor(QPalette::Highlight, QColor(0x99, 0xc9, 0xef));
     QTest::newRow("light blue selection") << lightBlue << true;
+    // The colour schemes that Debian's qt6ct offers (sand: dark tooltips with black text).
+    const QDir schemes("/usr/share/qt6ct/colors", "*.conf");
+#ifdef Q_OS_LINUX
+    QVERIFY2(!schemes.isEmpty(), "qt6ct's colour schemes are not installed");
+#endif
+    for (const QString& file : schemes.entryList())
+      QTest::newRow(qPrintable("qt6ct " + file)) << schemePalette(schemes.filePath(file)) << false;
   }
   void everyTextReadsInEveryPalette() {
     QFETCH(QPalette, palette);
@@ -254,6 +271,28 @@ class Form1Test : public QObject {
     const QColor darkened = darkenedToRead(text, background);
     QVERIFY(contrastRatio(darkened, background) >= 4.5);
     QCOMPARE(darkened.hsvHue(), text.hsvHue());
+  }
+
+  void readableColourIsTheFirstThatReadsOrTheBest() {
+    QRandomGenerator random(20261207);
+    const auto colour = [&random] { return QColor::fromRgb(random.generate() | 0xff000000); };
+    for (int pair = 0; pair < 5000; ++pair) {
+      const QColor background = colour();
+      const QColor specified = colour();
+      const QColor candidate = colour();
+      const QColor chosen = readableOn(background, {specified, candidate});
+      const double ratio = contrastRatio(chosen, background);
+      QVERIFY(ratio >= 4.5);
+      if (contrastRatio(specified, background) >= 4.5)
+        QCOMPARE(chosen, specified);
+      else if (contrastRatio(candidate, background) >= 4.5)
+        QCOMPARE(chosen, candidate);
+      else
+        QVERIFY(chosen == QColor(Qt::black) || chosen == QColor(Qt::white));
+      // Never worse than what the rule took before: the specified colour, else the candidate.
+      const QColor before = contrastRatio(specified, background) >= 4.5 ? specified : candidate;
+      QVERIFY(ratio >= contrastRatio(before, background));
+    }
   }
 
   void captionAndSizeAreFixed() {

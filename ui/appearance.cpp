@@ -18,10 +18,6 @@ QFont songFont(qreal points, QFont::Weight weight) {
   return font;
 }
 
-bool readsOn(const QColor& text, const QColor& background) {
-  return contrastRatio(text, background) >= kReadableContrast;
-}
-
 void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = control->palette();
   palette.setColor(role, colour);
@@ -38,11 +34,10 @@ void applyAppearance(Ui::Form1& ui, const QPalette& palette) {
 
 void applyColours(Ui::Form1& ui, const QPalette& palette) {
   // The boxes: the info background, and the default text where it reads there; otherwise the
-  // text colour made for that background.
+  // text colour made for that background, if that reads.
   const QColor boxBackground = palette.color(QPalette::ToolTipBase);
-  const QColor boxText = readsOn(palette.color(QPalette::Text), boxBackground)
-                             ? palette.color(QPalette::Text)
-                             : palette.color(QPalette::ToolTipText);
+  const QColor boxText = readableOn(
+      boxBackground, {palette.color(QPalette::Text), palette.color(QPalette::ToolTipText)});
   for (QWidget* input :
        std::initializer_list<QWidget*>{ui.Te1, ui.Te2, ui.Te3, ui.Te4, ui.Co1, ui.Co2}) {
     setColour(input, QPalette::Base, boxBackground);
@@ -53,9 +48,8 @@ void applyColours(Ui::Form1& ui, const QPalette& palette) {
   setColour(ui.Te5, QPalette::Base, red);
   setColour(ui.Te5, QPalette::Text, darkenedToRead(palette.color(QPalette::Highlight), red));
   // The labels: navy where it reads on the window, the window's own text colour otherwise.
-  const QColor navy(0, 0, 128);
-  const QColor labelText =
-      readsOn(navy, palette.color(QPalette::Window)) ? navy : palette.color(QPalette::WindowText);
+  const QColor labelText = readableOn(palette.color(QPalette::Window),
+                                      {QColor(0, 0, 128), palette.color(QPalette::WindowText)});
   for (QWidget* label :
        {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7})
     setColour(label, QPalette::WindowText, labelText);

@@ -38,3 +38,11 @@ QColor darkenedToRead(const QColor& colour, const QColor& background) {
   }
   return Qt::black;
 }
+
+QColor readableOn(const QColor& background, std::initializer_list<QColor> candidates) {
+  for (const QColor& candidate : candidates)
+    if (contrastRatio(candidate, background) >= kReadableContrast) return candidate;
+  const QColor black(Qt::black);
+  const QColor white(Qt::white);
+  return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}

@@ -1,6 +1,8 @@
 // How well a text colour reads on its background.
 #pragma once
 
+#include <initializer_list>
+
 class QColor;
 
 /// The least contrast ratio for text of the window's sizes (WCAG 2, level AA).
@@ -12,3 +14,7 @@ double contrastRatio(const QColor& a, const QColor& b);
 /// `colour` darkened just enough, its hue kept, to reach kReadableContrast on `background`; the
 /// colour itself where it already does. Black is the darkest it gets.
 QColor darkenedToRead(const QColor& colour, const QColor& background);
+
+/// The first of `candidates` that reaches kReadableContrast on `background`; where none does, the
+/// better of black and white (one of them always reaches it).
+QColor readableOn(const QColor& background, std::initializer_list<QColor> candidates);
