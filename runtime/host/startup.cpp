@@ -1,6 +1,9 @@
 // Showing the start-up window as the user first sees it.
 #include "runtime/host/startup.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 namespace runtime {
 namespace {
 
@@ -14,12 +17,23 @@ QWidget* firstInTabOrder(QWidget& form) {
   return nullptr;
 }
 
+// The text of an editable control, selected whole as the keyboard focus selects it. The focus
+// given before the window is active arrives later for another reason, which selects nothing.
+void selectText(QWidget& control) {
+  auto* combo = qobject_cast<QComboBox*>(&control);
+  auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(&control);
+  if (edit) edit->selectAll();
+}
+
 }  // namespace
 
 void showStartupForm(QWidget& form) {
   QApplication::setWindowIcon(form.windowIcon());
   form.show();
-  if (QWidget* first = firstInTabOrder(form)) first->setFocus(Qt::OtherFocusReason);
+  if (QWidget* first = firstInTabOrder(form)) {
+    first->setFocus(Qt::TabFocusReason);
+    selectText(*first);  // typing replaces what it holds, as in the platform's own dialogs
+  }
 }
 
 }  // namespace runtime

@@ -9,8 +9,8 @@
 
 namespace runtime {
 
-/// Shows the start-up window with the keyboard focus on its first control in tab order, and
-/// gives the whole application the window's icon.
+/// Shows the start-up window with the keyboard focus on its first control in tab order, its text
+/// selected as the keyboard focus selects it, and gives the whole application the window's icon.
 void showStartupForm(QWidget& form);
 
 /// Runs the program whose start-up window is `Form`; building a `Form` raises its Load event.
