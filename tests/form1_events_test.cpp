@@ -1,12 +1,15 @@
 // The window's buttons, driven by simulated clicks and keys, and its reports of errors.
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
 #include <vector>
 
 #include "runtime/host/application.h"
 #include "runtime/host/errorreport.h"
+#include "runtime/host/startup.h"
 #include "ui/form1.h"
 
 namespace {
@@ -310,6 +313,140 @@ class Form1EventsTest : public QObject {
     QCoreApplication::processEvents();
     QTest::keyClick(edit, Qt::Key_6);
     QCOMPARE(edit->text(), after);
+  }
+
+  void typingRightAfterStartReplacesTheSpokeCount_data() {
+    QTest::addColumn<QString>("focus");  // how the spoke count gets the focus
+    QTest::addColumn<QString>("after");  // its text after typing "32"
+    QTest::newRow("start-up") << "start-up"
+                              << "32";
+    QTest::newRow("Shift+Tab from the ERD box") << "backtab"
+                                                << "32";
+    QTest::newRow("click after the text") << "click"
+                                          << "3632";
+  }
+  void typingRightAfterStartReplacesTheSpokeCount() {
+    QFETCH(QString, focus);
+    QFETCH(QString, after);
+    Form1 form;
+    runtime::showStartupForm(form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QLineEdit* spokes = form.findChild<QComboBox*>("Co1")->lineEdit();
+    if (focus == "backtab") {
+      form.findChild<QLineEdit*>("Te1")->setFocus();
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    } else if (focus == "click") {
+      QTest::mouseClick(spokes, Qt::LeftButton, {},
+                        QPoint(spokes->width() - 4, spokes->height() / 2));
+    }
+    QTRY_VERIFY(spokes->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "32");
+    QCOMPARE(form.formState().co1, after);
+  }
+
+  void whateverIsInsertedIntoAHintReplacesIt_data() {
+    QTest::addColumn<QString>("means");
+    QTest::addColumn<QString>("before");  // the box's text before
+    QTest::addColumn<QString>("after");   // after inserting "600" at the end
+    QTest::newRow("typed after the hint") << "typing"
+                                          << "ERD"
+                                          << "600";
+    QTest::newRow("Ctrl+V") << "Ctrl+V"
+                            << "ERD"
+                            << "600";
+    QTest::newRow("drop") << "drop"
+                          << "ERD"
+                          << "600";
+    QTest::newRow("middle-click paste") << "middle click"
+                                        << "ERD"
+                                        << "600";
+    QTest::newRow("edited box, typed") << "typing"
+                                       << "ERD1"
+                                       << "ERD1600";
+    QTest::newRow("edited box, dropped") << "drop"
+                                         << "ERD1"
+                                         << "ERD1600";
+  }
+  void whateverIsInsertedIntoAHintReplacesIt() {
+    QFETCH(QString, means);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    if (means == "middle click" && !QGuiApplication::clipboard()->supportsSelection())
+      QSKIP("this platform has no selection to paste with the middle button");
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto* edit = form.findChild<QLineEdit*>("Te1");
+    edit->setText(before);
+    const QPoint end(edit->width() - 4, edit->height() / 2);
+    if (means == "typing") {
+      edit->setFocus();
+      QCoreApplication::processEvents();
+      edit->end(false);
+      QTest::keyClicks(edit, "600");
+    } else if (means == "Ctrl+V") {
+      QGuiApplication::clipboard()->setText("600");
+      edit->setFocus();
+      edit->end(false);
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (means == "middle click") {
+      QGuiApplication::clipboard()->setText("600", QClipboard::Selection);
+      QTest::mouseClick(edit, Qt::MiddleButton, {}, end);
+    } else {
+      QMimeData data;
+      data.setText("600");
+      QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(edit, &enter);
+      QDragMoveEvent move(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(edit, &move);
+      QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+      QCoreApplication::sendEvent(edit, &drop);
+    }
+    QTRY_COMPARE(edit->text(), after);
+  }
+
+  void doubleClickSelectsTheWholeNumber_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("at");  // the character double-clicked
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("result") << "Te5"
+                            << "290.22" << 1 << "290.22";
+    QTest::newRow("result's fraction") << "Te5"
+                                       << "290.22" << 4 << "290.22";
+    QTest::newRow("exponent") << "Te3"
+                              << "-1.5E+3" << 2 << "-1.5E+3";
+    QTest::newRow("full width") << "Te4"
+                                << "２．６" << 0 << "２．６";
+    QTest::newRow("number after letters") << "Te1"
+                                          << "ERD600" << 4 << "600";
+    QTest::newRow("spoke count") << "Co1"
+                                 << "36" << 0 << "36";
+    QTest::newRow("word") << "Te1"
+                          << "ERD" << 1 << "ERD";
+  }
+  void doubleClickSelectsTheWholeNumber() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(int, at);
+    QFETCH(QString, selected);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto* combo = form.findChild<QComboBox*>(box);
+    auto* edit = combo ? combo->lineEdit() : form.findChild<QLineEdit*>(box);
+    edit->setText(text);
+    edit->setCursorPosition(at);
+    const QRect before = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    edit->setCursorPosition(at + 1);
+    const QPoint middle((before.center().x() +
+                         edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x()) /
+                            2,
+                        edit->height() / 2);
+    QTest::mouseDClick(edit, Qt::LeftButton, {}, middle);
+    QCOMPARE(edit->selectedText(), selected);
+    QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), selected);
   }
 };
 

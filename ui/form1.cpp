@@ -16,6 +16,7 @@
 #include "ui/hint.h"
 #include "ui/icon.h"
 #include "ui/lacing.h"
+#include "ui/numberselection.h"
 #include "ui_form1.h"
 
 namespace {
@@ -50,6 +51,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
     combo->lineEdit()->setAccessibleName(labelOf(*this, combo));
   }
   for (QLineEdit* box : {ui_->Te1, ui_->Te2, ui_->Te4}) selectHintOnFocus(box);
+  for (QLineEdit* box : {ui_->Co1->lineEdit(), ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Te5,
+                         ui_->Co2->lineEdit()})
+    selectNumberOnDoubleClick(box);
   connect(ui_->Command1, &QPushButton::clicked, this,
           [this] { runtime::runHandler(*this, [this] { CalculateClick(); }); });
   connect(ui_->Command2, &QPushButton::clicked, this,

@@ -1,0 +1,8 @@
+// A double-click selects a whole number, so that copying the result copies the result.
+#pragma once
+
+class QLineEdit;
+
+/// A double-click on a number in `box` ("290.22", "-1.5E+3", an input method's "２．６")
+/// selects all of it, as the conversion would read it; elsewhere it selects the word as usual.
+void selectNumberOnDoubleClick(QLineEdit* box);
