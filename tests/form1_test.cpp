@@ -1,6 +1,8 @@
 // The window as it opens: contents, keyboard order, fonts, pictures and icon.
 #include <QAccessible>
 #include <QComboBox>
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +14,7 @@
 #include <memory>
 
 #include "runtime/host/application.h"
+#include "runtime/host/errorreport.h"
 #include "runtime/host/startup.h"
 #include "ui/contrast.h"
 #include "ui/form1.h"
@@ -26,6 +29,41 @@ QRawFont drawingFont(const QString& text, const QFont& font) {
   layout.createLine();
   layout.endLayout();
   return layout.glyphRuns().value(0).rawFont();
+}
+
+// Whether every glyph that draws `text` in `font`, fallbacks included, is a real one: none is the
+// empty box that stands for a missing character.
+bool drawnWithGlyphs(const QString& text, const QFont& font) {
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun& run : layout.glyphRuns())
+    if (run.glyphIndexes().contains(0)) return false;
+  return !layout.glyphRuns().isEmpty();
+}
+
+// A menu item's text as drawn: without its mnemonic marker and shortcut.
+QString shownText(const QAction* action) {
+  return action->text().section(u'\t', 0, 0).remove(u'&');
+}
+
+// The characters beyond ASCII of the program's string literals: its messages, titles and texts.
+QString literalCharacters() {
+  static const QRegularExpression literal(QStringLiteral("\"(?:[^\"\\\\\\n]|\\\\.)*\""));
+  QString characters;
+  for (const char* folder : {"app", "calc", "runtime", "ui"}) {
+    QDirIterator files(QStringLiteral(SOURCE_DIR "/") + folder, {"*.cpp", "*.h"}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+      QFile file(files.next());
+      if (!file.open(QIODevice::ReadOnly)) return {};
+      for (const auto& match : literal.globalMatch(QString::fromUtf8(file.readAll())))
+        for (const QChar c : match.captured())
+          if (c.unicode() > 0x7F) characters += c;
+    }
+  }
+  return characters;
 }
 
 // The active colours of a qt6ct colour scheme file, in the order of QPalette's colour roles.
@@ -111,6 +149,60 @@ class Form1Test : public QObject {
                  qPrintable(control->objectName() + ": " + c + " is drawn with " + family));
       }
     }
+  }
+
+  void carriedFontsHoldEveryTextTheProgramShows_data() {
+    QTest::addColumn<QString>("texts");
+    Form1 form;
+    QTest::newRow("messages and titles") << literalCharacters();
+    QString menu;
+    std::unique_ptr<QMenu> contextMenu(
+        form.findChild<QLineEdit*>("Te1")->createStandardContextMenu());
+    for (const QAction* action : contextMenu->actions()) menu += shownText(action);
+    QTest::newRow("context menu") << menu;
+    QString typed = QStringLiteral("\u3000\u3002");
+    for (char16_t c = 0xFF01; c <= 0xFF5E; ++c) typed += QChar(c);
+    QTest::newRow("full-width input") << typed;
+  }
+  void carriedFontsHoldEveryTextTheProgramShows() {
+    QFETCH(QString, texts);
+    QVERIFY(!texts.isEmpty());
+    for (const char* file : {"serif-regular", "serif-bold", "sans-regular"}) {
+      const QRawFont font(QStringLiteral(":/fonts/%1.otf").arg(file), 12);
+      QVERIFY(font.isValid());
+      for (const QChar c : texts)
+        if (c.unicode() > 0x7F && c.category() != QChar::Other_Format)
+          QVERIFY2(font.supportsCharacter(c),
+                   qPrintable(QStringLiteral("%1 lacks %2: run scripts/make-fonts").arg(file, c)));
+    }
+  }
+
+  // Also run under a fontconfig that knows DejaVu alone: the carried fonts draw everything.
+  void shownTextsHaveGlyphs() {
+    if (qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
+      for (const QString& family : QFontDatabase::families(QFontDatabase::SimplifiedChinese))
+        QVERIFY2(family.startsWith("Spokelength "), qPrintable(family + " is installed"));
+    Form1 form;
+    QList<std::pair<QString, QFont>> shown;
+    auto* box = form.findChild<QLineEdit*>("Te1");
+    auto* list = form.findChild<QComboBox*>("Co1");
+    shown << std::pair{QStringLiteral("６００"), box->font()}
+          << std::pair{QStringLiteral("６００"), list->font()};
+    std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+    for (const QAction* action : menu->actions())
+      if (!action->isSeparator()) shown << std::pair{shownText(action), menu->font()};
+    QTimer::singleShot(0, [&shown] {  // the real error report, read while it is open
+      QWidget* report = QApplication::activeModalWidget();
+      for (const QLabel* label : report->findChildren<QLabel*>())
+        if (!label->text().isEmpty()) shown << std::pair{label->text(), label->font()};
+      for (const QPushButton* button : report->findChildren<QPushButton*>())
+        shown << std::pair{button->text(), button->font()};
+      report->close();
+    });
+    runtime::runHandler(form, [] { throw std::bad_alloc(); });
+    QVERIFY(shown.size() > 10);
+    for (const auto& [text, font] : shown)
+      QVERIFY2(drawnWithGlyphs(text, font), qPrintable(text + " in " + font.family()));
   }
 
   void typedTextInAnyScriptIsDrawn() {

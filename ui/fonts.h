@@ -2,7 +2,8 @@
 #pragma once
 
 /// Registers the fonts the program carries (subsets of Simplified Chinese faces with the glyphs
-/// of the window's own texts) and resolves the window's fonts through them: "宋体" as SimSun,
+/// of every text the program draws: the window's, its messages, the toolkit's Chinese texts it
+/// shows, full-width input) and resolves the window's fonts through them: "宋体" as SimSun,
 /// NSimSun, the carried Song-style face, then the system's; the user-interface font's Chinese as
 /// Microsoft YaHei, the carried sans-serif face, then the system's Simplified Chinese faces. A
 /// character the carried faces lack (typed text) comes from the system's fonts. Once per

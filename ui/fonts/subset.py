@@ -1,12 +1,16 @@
 #!/usr/bin/env python3
-"""Makes the fonts the window embeds: subsets of Simplified Chinese faces holding only the
-glyphs of the window description's texts and printable ASCII.
+"""Makes the fonts the program carries: subsets of Simplified Chinese faces holding the glyphs of
+every text the program itself draws (the window description's texts, the string literals of its
+sources, which hold every message it can show, and the toolkit's texts it shows), printable
+ASCII, the full-width forms U+FF01 to U+FF5E, the ideographic full stop and the ideographic space.
 
 A subset is a Modified Version under the SIL Open Font License 1.1, so it gets a family name of
 its own; its copyright, trademark and licence entries are kept.
 
-usage: subset.py FORM.ui OUTPUT_DIR (SOURCE.ttc FAMILY STYLE OUTPUT_NAME)...
+usage: subset.py FORM.ui SOURCE_DIR TOOLKIT_TEXTS OUTPUT_DIR (SOURCE.ttc FAMILY STYLE OUTPUT)...
 """
+import pathlib
+import re
 import sys
 import xml.etree.ElementTree as ElementTree
 
@@ -19,12 +23,39 @@ SIMPLIFIED_CHINESE = " SC"
 RENAMED_IDS = (1, 2, 3, 4, 6, 16, 17)
 
 
+STRING_LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
+SOURCE_FOLDERS = ("app", "calc", "runtime", "ui")
+TYPED_FORMS = [chr(code) for code in range(0xFF01, 0xFF5F)] + ["\u3000", "\u3002"]
+
+
 def window_characters(form):
-    characters = {chr(code) for code in range(0x20, 0x7F)}
+    characters = set()
     for prop in ElementTree.parse(form).iter("property"):
         text = prop.findtext("string")
         if prop.get("name") in DRAWN_PROPERTIES and text:
             characters.update(text)
+    return characters
+
+
+def message_characters(source_dir):
+    characters = set()
+    for folder in SOURCE_FOLDERS:
+        for path in sorted(pathlib.Path(source_dir, folder).rglob("*")):
+            if path.suffix in (".cpp", ".h"):
+                for literal in STRING_LITERAL.findall(path.read_text(encoding="utf-8")):
+                    characters.update(c for c in literal if ord(c) > 0x7F)
+    return characters
+
+
+def toolkit_characters(texts):
+    lines = pathlib.Path(texts).read_text(encoding="utf-8").splitlines()
+    return {c for line in lines if not line.startswith("#") for c in line if not c.isspace()}
+
+
+def drawn_characters(form, source_dir, toolkit_texts):
+    characters = {chr(code) for code in range(0x20, 0x7F)} | set(TYPED_FORMS)
+    characters |= window_characters(form) | message_characters(source_dir)
+    characters |= toolkit_characters(toolkit_texts)
     return "".join(sorted(characters))
 
 
@@ -45,8 +76,8 @@ def rename(face, family, style):
         table.setName(value, name_id, 3, 1, 0x409)  # Windows, Unicode, English
 
 
-def main(form, output_dir, *fonts):
-    characters = window_characters(form)
+def main(form, source_dir, toolkit_texts, output_dir, *fonts):
+    characters = drawn_characters(form, source_dir, toolkit_texts)
     options = subset.Options()
     options.name_IDs = ["*"]  # keep copyright, trademark and licence
     options.name_languages = ["*"]
@@ -57,6 +88,7 @@ def main(form, output_dir, *fonts):
         subsetter.populate(text=characters)
         subsetter.subset(face)
         rename(face, family, style)
+        face.recalcTimestamp = False  # the same sources give the same bytes
         face.save(f"{output_dir}/{output}")
 
 
