@@ -1,13 +1,14 @@
 // Development tool: renders, once, the pixels that are checked in beside the drawings, so that
-// neither the program's start-up nor a cross build has to render them (scripts/render-pictures).
+// neither the program nor a cross build has to render vectors (scripts/render-pictures).
 //
 //   prerender <output folder>
 //
-// writes the raw pixels the program shows (ui/picture.h, storedPixels): each picture of the
-// window at its size in the window in 8-bit grey (flange.gray, hub.gray, rim.gray) and the icon
-// at the sizes a window asks for (calculator-<N>.argb for 32, 48 and 64); and for the packages
-// the icon in the sizes the desktop and Windows use (calculator-<N>.png for 16, 32, 48, 64, 128
-// and 256) and calculator.ico with the 16, 32, 48 and 256 px images.
+// writes the pixels the program shows (ui/picture.h): each picture of the window at its size in
+// the window and each display scale of kRenderedScales, in 8-bit grey (flange.gray, raw, at scale
+// 1; flange@1.25x.png and so on at the others), and the icon raw at the sizes a window asks for
+// (calculator-<N>.argb for 32, 48 and 64); and, for the program and the packages, the icon in the
+// sizes the desktop and Windows use (calculator-<N>.png for 16, 32, 48, 64, 128 and 256) and
+// calculator.ico with the 16, 32, 48 and 256 px images.
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -15,8 +16,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QtEndian>
+#include <algorithm>
 #include <cstdio>
 
+#include "packaging/drawings.h"
 #include "runtime/host/application.h"
 #include "ui/form1.h"
 #include "ui/icon.h"
@@ -24,8 +27,16 @@
 
 namespace {
 
+// The image's bytes, the padding at the end of each row zeroed: the same pixels give the same
+// file.
 QByteArray raw(const QImage& image) {
-  return QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+  QByteArray bytes(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+  const qsizetype used = qsizetype(image.width()) * image.depth() / 8;
+  for (int y = 0; y < image.height(); ++y) {
+    const auto row = bytes.begin() + qsizetype(y) * image.bytesPerLine();
+    std::fill(row + used, row + image.bytesPerLine(), '\0');
+  }
+  return bytes;
 }
 
 QByteArray png(const QImage& image) {
@@ -82,26 +93,29 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   runtime::prepareApplication();
-  const QString out = QString::fromLocal8Bit(argv[1]);
+  const QString out = QString::fromLocal8Bit(argv[1]) + '/';
   QDir().mkpath(out);
   bool written = true;
   const Form1 form;
   for (const Picture* picture : form.findChildren<Picture*>()) {
-    const QString name = QFileInfo(picture->source()).completeBaseName();
-    const QImage grey = renderDrawing(picture->source(), picture->size())
-                            .convertToFormat(QImage::Format_Grayscale8);
-    written &= write(out + '/' + name + ".gray", raw(grey));
+    for (const double scale : kRenderedScales) {
+      const QSize pixels = (QSizeF(picture->size()) * scale).toSize();
+      const QImage grey =
+          renderDrawing(picture->drawing(), pixels).convertToFormat(QImage::Format_Grayscale8);
+      const QString file = out + QFileInfo(renderedDrawing(picture->drawing(), scale)).fileName();
+      written &= write(file, scale == 1.0 ? raw(grey) : png(grey));
+    }
   }
   QList<QImage> icoImages;
   for (const int size : {16, 32, 48, 64, 128, 256}) {
-    const QImage image =
-        size == 16 ? calculatorIcon().pixmap(16).toImage()
-                   : renderDrawing(QStringLiteral(":/pictures/calculator.svg"), QSize(size, size));
-    written &= write(QStringLiteral("%1/calculator-%2.png").arg(out).arg(size), png(image));
+    const QImage image = size == 16
+                             ? calculatorIcon().pixmap(16).toImage()
+                             : renderDrawing(QStringLiteral("calculator"), QSize(size, size));
+    written &= write(QStringLiteral("%1calculator-%2.png").arg(out).arg(size), png(image));
     if (size == 32 || size == 48 || size == 64)
-      written &= write(QStringLiteral("%1/calculator-%2.argb").arg(out).arg(size), raw(image));
+      written &= write(QStringLiteral("%1calculator-%2.argb").arg(out).arg(size), raw(image));
     if (size == 16 || size == 32 || size == 48 || size == 256) icoImages << image;
   }
-  written &= write(out + QStringLiteral("/calculator.ico"), ico(icoImages));
+  written &= write(out + QStringLiteral("calculator.ico"), ico(icoImages));
   return written ? 0 : 1;
 }

@@ -1,10 +1,13 @@
 // The icon is drawn on demand, without the toolkit's image and icon plugins, which would cost
 // start-up time: the 16 px pixels come compiled in, the sizes a window asks for at start-up
-// rendered ahead of time, every other size from the vector drawing.
+// rendered ahead of time and stored raw, larger ones as PNG; every other size is the nearest
+// larger one scaled smoothly.
 #include "ui/icon.h"
 
 #include <QIconEngine>
 #include <QPainter>
+#include <algorithm>
+#include <iterator>
 
 #include "ui/picture.h"
 
@@ -12,25 +15,37 @@ namespace {
 
 #include "ui/pictures/calculator-16.xpm"
 
-constexpr QSize kHandDrawnSize(16, 16);
+constexpr int kHandDrawn = 16;
+constexpr int kStoredSizes[] = {kHandDrawn, 32, 48, 64, 128, 256};
+constexpr int kLargestRaw = 64;
+
+QImage stored(int size) {
+  if (size == kHandDrawn) return QImage(calculator_16);
+  if (size <= kLargestRaw)
+    return storedPixels(QStringLiteral(":/pictures/rendered/calculator-%1.argb").arg(size),
+                        {size, size}, QImage::Format_ARGB32_Premultiplied);
+  return QImage(QStringLiteral(":/pictures/rendered/calculator-%1.png").arg(size));
+}
 
 class CalculatorIconEngine : public QIconEngine {
  public:
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-    if (size == kHandDrawnSize) return QPixmap(calculator_16);
-    const QImage stored =
-        storedPixels(QStringLiteral(":/pictures/rendered/calculator-%1.argb").arg(size.width()),
-                     size, QImage::Format_ARGB32_Premultiplied);
-    return QPixmap::fromImage(stored.isNull()
-                                  ? renderDrawing(QStringLiteral(":/pictures/calculator.svg"), size)
-                                  : stored);
+    const int wanted = std::max(size.width(), size.height());
+    const int* nearest = std::find_if(std::begin(kStoredSizes), std::end(kStoredSizes),
+                                      [wanted](int s) { return s >= wanted; });
+    const QImage image =
+        stored(nearest == std::end(kStoredSizes) ? std::end(kStoredSizes)[-1] : *nearest);
+    if (image.size() == size) return QPixmap::fromImage(image);
+    return QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
   }
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const qreal scale = painter->device()->devicePixelRatioF();
     painter->drawPixmap(rect, pixmap((QSizeF(rect.size()) * scale).toSize(), mode, state));
   }
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
-    return {kHandDrawnSize, {32, 32}, {48, 48}, {64, 64}};
+    QList<QSize> sizes;
+    for (const int size : kStoredSizes) sizes << QSize(size, size);
+    return sizes;
   }
   QIconEngine* clone() const override { return new CalculatorIconEngine; }
   QString key() const override { return QStringLiteral("calculator"); }

@@ -1,20 +1,20 @@
-// Drawing the pictures: pre-rendered pixels where they fit, vectors where they do not, so they
-// stay sharp at every display scale.
+// Drawing the pictures from pixels: no vector rendering at run time, on any platform, and sharp at
+// the display scales desktops use.
 #include "ui/picture.h"
 
-#include <QFileInfo>
 #include <QPainter>
 #include <QResource>
-#include <QSvgRenderer>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
-QImage renderDrawing(const QString& source, const QSize& pixels) {
-  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  QSvgRenderer(source).render(&painter);
-  return image;
+namespace {
+
+QSize scaled(const QSize& size, qreal scale) {
+  return {qRound(size.width() * scale), qRound(size.height() * scale)};
 }
+
+}  // namespace
 
 QImage storedPixels(const QString& resource, const QSize& size, QImage::Format format) {
   QImage image(size, format);
@@ -26,35 +26,36 @@ QImage storedPixels(const QString& resource, const QSize& size, QImage::Format f
   return image;
 }
 
-QImage prerenderedDrawing(const QString& source, const QSize& size) {
-  const QFileInfo svg(source);
-  return storedPixels(
-      svg.path() + QStringLiteral("/rendered/") + svg.completeBaseName() + QStringLiteral(".gray"),
-      size, QImage::Format_Grayscale8);
+QString renderedDrawing(const QString& name, qreal scale) {
+  if (scale == 1.0) return QStringLiteral(":/pictures/rendered/%1.gray").arg(name);
+  return QStringLiteral(":/pictures/rendered/%1@%2x.png").arg(name).arg(scale);
+}
+
+QImage drawingPixels(const QString& name, const QSize& size, qreal scale) {
+  const auto* rendered = std::find_if(kRenderedScales.begin(), kRenderedScales.end(),
+                                      [scale](double s) { return s >= scale; });
+  const qreal nearest = rendered == kRenderedScales.end() ? kRenderedScales.back() : *rendered;
+  const QImage image =
+      nearest == 1.0 ? storedPixels(renderedDrawing(name, nearest), size, QImage::Format_Grayscale8)
+                     : QImage(renderedDrawing(name, nearest));
+  const QSize wanted = scaled(size, scale);
+  if (image.isNull() || image.size() == wanted) return image;
+  return image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {}
 
-bool Picture::isLoaded() const { return QSvgRenderer(source_).isValid(); }
+bool Picture::isLoaded() const { return !drawingPixels(drawing_, size(), 1.0).isNull(); }
 
-void Picture::setSource(const QString& source) {
-  source_ = source;
-  prerendered_ = QImage();
-  if (renderer_) renderer_->load(source);
+void Picture::setDrawing(const QString& drawing) {
+  drawing_ = drawing;
+  shown_ = QImage();
   update();
 }
 
-QSvgRenderer& Picture::vectors() {
-  if (!renderer_) renderer_ = new QSvgRenderer(source_, this);
-  return *renderer_;
-}
-
 void Picture::paintEvent(QPaintEvent*) {
+  const qreal scale = devicePixelRatioF();
+  if (shown_.size() != scaled(size(), scale)) shown_ = drawingPixels(drawing_, size(), scale);
   QPainter painter(this);
-  const bool unscaled = devicePixelRatioF() == 1.0;
-  if (unscaled && prerendered_.size() != size()) prerendered_ = prerenderedDrawing(source_, size());
-  if (unscaled && !prerendered_.isNull())
-    painter.drawImage(0, 0, prerendered_);
-  else
-    vectors().render(&painter, rect());
+  painter.drawImage(rect(), shown_);
 }

@@ -1,35 +1,39 @@
-// An explanatory drawing: pixels rendered ahead for the usual screen, vectors for any other.
+// An explanatory drawing, shown from pixels rendered ahead of time from its vector source.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+#include <array>
 
-class QSvgRenderer;
-
-/// The SVG drawing `source` rendered at `pixels`, stretched: how the window shows it.
-QImage renderDrawing(const QString& source, const QSize& pixels);
+/// The display scales at which the drawings are rendered ahead of time: those desktops use.
+inline constexpr std::array kRenderedScales{1.0, 1.25, 1.5, 2.0};
 
 /// Pixels rendered ahead of time, stored raw (`format`'s bytes with rows padded to four bytes, in
 /// an uncompressed resource) so that showing them costs no decoding; a null image where
 /// `resource` does not hold `size` pixels.
 QImage storedPixels(const QString& resource, const QSize& size, QImage::Format format);
 
-/// The pixels rendered ahead of time for the SVG drawing `source` at `size`: "x.svg" has them
-/// in "rendered/x.gray" beside it, 8-bit grey (the drawings are black on white).
-QImage prerenderedDrawing(const QString& source, const QSize& size);
+/// The resource that holds the drawing `name` rendered at display `scale`, one of
+/// kRenderedScales: 8-bit grey (the drawings are black on white), raw at scale 1, where it is
+/// read at every start, and PNG at the others.
+QString renderedDrawing(const QString& name, qreal scale);
 
-/// Shows an SVG drawing stretched to the widget. The window description names the drawing in
-/// the `source` property. At display scale 1 it shows the drawing's pre-rendered pixels, which
-/// spares parsing and rendering the SVG at start-up; at any other scale or size, the vectors.
+/// The pixels that show the drawing `name`, `size` at scale 1, at display `scale`: rendered ahead
+/// at that scale, or at the nearest larger one (the largest, beyond it) scaled smoothly. A null
+/// image where the drawing has no pixels.
+QImage drawingPixels(const QString& name, const QSize& size, qreal scale);
+
+/// Shows a drawing stretched to the widget. The window description names it in the `drawing`
+/// property ("flange": ui/pictures/flange.svg, rendered into ui/pictures/rendered/).
 class Picture : public QWidget {
   Q_OBJECT
-  Q_PROPERTY(QString source READ source WRITE setSource)
+  Q_PROPERTY(QString drawing READ drawing WRITE setDrawing)
 
  public:
   explicit Picture(QWidget* parent = nullptr);
 
-  QString source() const { return source_; }
-  void setSource(const QString& source);
+  QString drawing() const { return drawing_; }
+  void setDrawing(const QString& drawing);
   /// Whether the drawing can be shown.
   bool isLoaded() const;
 
@@ -37,9 +41,6 @@ class Picture : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QSvgRenderer& vectors();
-
-  QString source_;
-  QImage prerendered_;
-  QSvgRenderer* renderer_ = nullptr;  // made when first needed, owned as a child object
+  QString drawing_;
+  QImage shown_;  // for the size and scale last painted at
 };
