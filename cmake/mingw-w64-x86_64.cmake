@@ -15,3 +15,5 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 # Tests and test discovery run the Windows programs under Wine.
 find_program(WINE NAMES wine64 wine PATHS /usr/lib/wine REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE})
+# Release programs without their symbols: as users get them.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")

@@ -209,6 +209,9 @@ class Form1Test : public QObject {
   }
 
   void typedTextInAnyScriptIsDrawn() {
+    QStringList systemChinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    systemChinese.removeIf([](const QString& family) { return family.startsWith("Spokelength "); });
+    if (systemChinese.isEmpty()) QSKIP("no system font for other scripts here (Wine has none)");
     Form1 form;
     const QFont font = form.findChild<QLineEdit*>("Te1")->font();
     for (const QString text : {"鑫", "ß", "Ж", "한"})

@@ -11,12 +11,14 @@
 namespace runtime {
 namespace {
 
-// The toolkit's own texts (a box's context menu, standard buttons) from Qt's catalogue; without
-// it they stay English and the program runs as before.
+// The toolkit's own texts (a box's context menu, standard buttons) from Qt's catalogue, the
+// system's or, where Qt has none (a static Qt), the one the program carries; without it they
+// stay English and the program runs as before.
 void installToolkitTranslation() {
   auto* translator = new QTranslator(QCoreApplication::instance());
-  if (translator->load(QStringLiteral("qtbase_zh_CN"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  const QString catalogue = QStringLiteral("qtbase_zh_CN");
+  if (translator->load(catalogue, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+      translator->load(catalogue, QStringLiteral(":/translations")))
     QCoreApplication::installTranslator(translator);
   else
     delete translator;
