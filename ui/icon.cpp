@@ -42,9 +42,12 @@ class CalculatorIconEngine : public QIconEngine {
     const qreal scale = painter->device()->devicePixelRatioF();
     painter->drawPixmap(rect, pixmap((QSizeF(rect.size()) * scale).toSize(), mode, state));
   }
+  // What a window hands the desktop at start-up (X11 sends every size listed): the raw sizes,
+  // not the PNG ones, whose decoding and sending lengthened every start.
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     QList<QSize> sizes;
-    for (const int size : kStoredSizes) sizes << QSize(size, size);
+    for (const int size : kStoredSizes)
+      if (size <= kLargestRaw) sizes << QSize(size, size);
     return sizes;
   }
   QIconEngine* clone() const override { return new CalculatorIconEngine; }
