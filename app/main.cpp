@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spoke length calculator: opens its window and runs until the window is closed.
 #include "runtime/host/startup.h"
 #include "ui/form1.h"

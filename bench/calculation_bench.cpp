@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculation alone: six conversions, the computation and the display text.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Whole clicks on the real window (offscreen): from the click on 计算 to the result box holding
 // its text, for the worked example and with a megabyte pasted into each box in turn.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spoke length, computed step by step in a fixed order so that every error is raised at the
 // step that causes it, and every length is exactly the one the calculator has always given.
 #include "calc/spokelength.h"

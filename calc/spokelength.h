@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The spoke length of a laced wheel.
 //
 // The path of a click: the window's control texts become a SpokeInputs; ComputeSpokeLength

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads), run under Wine:
 #   cmake -S . -B build-windows --toolchain cmake/mingw-w64-x86_64.cmake
 set(CMAKE_SYSTEM_NAME Windows)

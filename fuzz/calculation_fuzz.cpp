@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes a whole calculation: six arbitrary inputs end in a well-formed ".##" text or in one of
 // the runtime's errors, never in anything else.
 #include <cstdint>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fuzzes text-to-number conversion: every text gives a finite number or the overflow error, a
 // plain decimal number gives exactly std::strtod's double, the text as a Chinese input method
 // types it (full width, "。", ideographic spaces) gives exactly what its ASCII form gives, and

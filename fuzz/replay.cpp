@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Runs a fuzz target over saved inputs, so that its corpora run as ordinary tests where there is
 // no libFuzzer (another compiler, another platform): every input that ever mattered is retried.
 //

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rendering the SVG drawings, the single source of every picture's and the icon's pixels.
 #include "packaging/drawings.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Development tool: renders, once, the pixels that are checked in beside the drawings, so that
 // neither the program nor a cross build has to render vectors (scripts/render-pictures).
 //

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Writes unicodesets.h: the characters that the conversion passes over, as ranges of code points,
 from the Unicode Character Database (Debian's unicode-data).
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reads numbers the way the calculator's users expect: from the front, ignoring blanks.
 #include "numberfromtext.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sine and cosine: exact reduction by multiples of pi/2 in integer arithmetic, then Taylor
 // polynomials on the remainder, carried with its rounding error.
 #include "runtime/trigonometry.h"

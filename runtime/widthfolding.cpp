@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Folding full-width and look-alike characters to the ASCII they stand for.
 #include "widthfolding.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Characters that a Chinese input method, a web page or a chat puts where ASCII is meant.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The same calculations on two platforms must show the same texts: this tool draws input sets
 // once (on one platform) and runs them (on each), so that their results can be compared byte for
 // byte (scripts/test-windows).

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window's buttons, driven by simulated clicks and keys, and its reports of errors.
 #include <QClipboard>
 #include <QComboBox>

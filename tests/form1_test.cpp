@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The window as it opens: contents, keyboard order, fonts, pictures and icon.
 #include <QAccessible>
 #include <QComboBox>

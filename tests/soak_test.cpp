@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A long run of random calculate and clear clicks on the real window: the program never ends,
 // the result box always holds a well-formed length (or is unchanged after an error), and memory
 // stays flat.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sine and cosine: within one unit in the last place of the true values, from tiny arguments to
 // the largest double (the true values were computed with 450-digit decimal arithmetic).
 #include "runtime/trigonometry.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The characters the conversion passes over, against the toolkit's own Unicode categories.
 #include <gtest/gtest.h>
 

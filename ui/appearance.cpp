@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fonts and colours that the window description cannot hold: fractional point sizes and colours
 // that follow the system palette.
 #include "ui/appearance.h"

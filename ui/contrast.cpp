@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Contrast by the WCAG 2 formulas: relative luminance of sRGB colours.
 #include "ui/contrast.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Carrying the few glyphs the window shows saves opening three large font collections at start-up.
 #include "ui/fonts.h"
 

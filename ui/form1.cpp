@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Building the window, and its three event handlers: Load and the clicks of 计算 and 清空.
 #include "ui/form1.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A click into a hint would put the caret after it, and typing would extend it ("ERD600"); a
 // middle-click paste or a drop inserts where the pointer is, whatever is selected.
 #include "ui/hint.h"

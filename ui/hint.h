@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Boxes that start with a hint ("ERD", "d", "S") let what is typed or pasted replace it.
 #pragma once
 

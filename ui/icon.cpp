@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The icon is drawn on demand, without the toolkit's image and icon plugins, which would cost
 // start-up time: the 16 px pixels come compiled in, the sizes a window asks for at start-up
 // rendered ahead of time and stored raw, larger ones as PNG; every other size is the nearest

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A typed lacing is taken for the item it names, never for some other lacing.
 #include "ui/lacing.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The toolkit's double-click selects a word, and a word ends at "." and "-": "290" of "290.22".
 #include "ui/numberselection.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Drawing the pictures from pixels: no vector rendering at run time, on any platform, and sharp at
 // the display scales desktops use.
 #include "ui/picture.h"

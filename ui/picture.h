@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // An explanatory drawing, shown from pixels rendered ahead of time from its vector source.
 #pragma once
 

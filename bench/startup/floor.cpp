@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up floor: a bare Qt Widgets window of the calculator's size with one "宋体" label.
 #include <QApplication>
 #include <QLabel>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program and watches the X server: prints the milliseconds from the exec to its first
 // top-level window being mapped and to that window being painted, and the program's resident
 // memory once it is shown. Painted means: the last drawing into the window (seen through the

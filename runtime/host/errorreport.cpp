@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one place where errors raised by handlers are caught and shown to the user.
 #include "runtime/host/errorreport.h"
 

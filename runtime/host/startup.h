@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start-up: build the start-up window, show it, dispatch events until it closes.
 #pragma once
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Makes the fonts the program carries: subsets of Simplified Chinese faces holding the glyphs of
 every text the program itself draws (the window description's texts, the string literals of its
 sources, which hold every message it can show, and the toolkit's texts it shows), printable
