@@ -5,9 +5,12 @@
 // The window's buttons, driven by simulated clicks and keys, and its reports of errors.
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
+#include <QHash>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 #include <vector>
 
@@ -126,6 +129,32 @@ class Form1EventsTest : public QObject {
     }
     click(form, "Command1");
     QCOMPARE(form.formState().te5, QString("290.22"));
+  }
+
+  // The user guide's worked example, typed into the window as it stands there, gives the result
+  // the guide shows.
+  void guideWorkedExampleGivesItsResult() {
+    QFile guide(QStringLiteral(":/guide.md"));
+    QVERIFY(guide.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QHash<QString, QString> boxByLabel{{"钢 线 数", "Co1"},       {"交织编法", "Co2"},
+                                             {"有效轮圈直径", "Te1"},   {"花鼓直径", "Te2"},
+                                             {"花鼓中心偏移量", "Te3"}, {"花鼓辐条孔直径", "Te4"},
+                                             {"钢线长度", "Te5"}};
+    static const QRegularExpression tableRow(
+        QStringLiteral("^\\|\\s*([^|]+?)\\s*\\|\\s*([^|]+?)\\s*\\|$"));
+    QHash<QString, QString> example;  // box → the guide's text for it
+    for (const QString& line : QString::fromUtf8(guide.readAll()).split('\n')) {
+      const QRegularExpressionMatch row = tableRow.match(line.trimmed());
+      if (row.hasMatch() && boxByLabel.contains(row.captured(1)))
+        example.insert(boxByLabel[row.captured(1)], row.captured(2));
+    }
+    QCOMPARE(example.size(), boxByLabel.size());
+    Form1 form;
+    for (const char* box : {"Co1", "Co2", "Te1", "Te2", "Te3", "Te4"})
+      type(form.findChild<QWidget*>(box), example[box]);
+    click(form, "Command1");
+    QCOMPARE(form.formState().te5, example["Te5"]);
+    QVERIFY(reports_.empty());
   }
 
   void enterPressesTheFocusedButtonOnly_data() {
