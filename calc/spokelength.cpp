@@ -3,7 +3,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The spoke length, computed step by step in a fixed order so that every error is raised at the
-// step that causes it, and every length is exactly the one the calculator has always given.
+// step that causes it. The sine and cosine are the program's own, so that every platform gives
+// the same bits; a length may differ from one computed with the C library's in its last bits.
 #include "calc/spokelength.h"
 
 #include <cmath>

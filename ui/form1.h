@@ -23,7 +23,7 @@ class Form1 : public QWidget {
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
 
-  /// The contents of the boxes and lists, as the handlers see them.
+  /// The contents of the boxes and lists, as they are now.
   FormState formState() const;
 
   /// Load: picks three crossings.

@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the window's handlers read and write: the contents of its boxes and lists.
+// The contents of the window's boxes and lists, read at once: a snapshot to compare whole. The
+// handlers read and write the controls themselves.
 #pragma once
 
 #include <QString>
