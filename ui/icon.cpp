@@ -11,7 +11,6 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <algorithm>
-#include <iterator>
 
 #include "ui/picture.h"
 
@@ -34,13 +33,8 @@ QImage stored(int size) {
 class CalculatorIconEngine : public QIconEngine {
  public:
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-    const int wanted = std::max(size.width(), size.height());
-    const int* nearest = std::find_if(std::begin(kStoredSizes), std::end(kStoredSizes),
-                                      [wanted](int s) { return s >= wanted; });
-    const QImage image =
-        stored(nearest == std::end(kStoredSizes) ? std::end(kStoredSizes)[-1] : *nearest);
-    if (image.size() == size) return QPixmap::fromImage(image);
-    return QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    const QImage image = stored(nearestLarger(kStoredSizes, std::max(size.width(), size.height())));
+    return QPixmap::fromImage(resizedTo(image, size));
   }
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
     const qreal scale = painter->device()->devicePixelRatioF();

@@ -8,8 +8,6 @@
 
 #include <QPainter>
 #include <QResource>
-#include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace {
@@ -19,6 +17,11 @@ QSize scaled(const QSize& size, qreal scale) {
 }
 
 }  // namespace
+
+QImage resizedTo(const QImage& image, const QSize& size) {
+  if (image.isNull() || image.size() == size) return image;
+  return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
 
 QImage storedPixels(const QString& resource, const QSize& size, QImage::Format format) {
   QImage image(size, format);
@@ -36,15 +39,11 @@ QString renderedDrawing(const QString& name, qreal scale) {
 }
 
 QImage drawingPixels(const QString& name, const QSize& size, qreal scale) {
-  const auto* rendered = std::find_if(kRenderedScales.begin(), kRenderedScales.end(),
-                                      [scale](double s) { return s >= scale; });
-  const qreal nearest = rendered == kRenderedScales.end() ? kRenderedScales.back() : *rendered;
+  const qreal nearest = nearestLarger(kRenderedScales, scale);
   const QImage image =
       nearest == 1.0 ? storedPixels(renderedDrawing(name, nearest), size, QImage::Format_Grayscale8)
                      : QImage(renderedDrawing(name, nearest));
-  const QSize wanted = scaled(size, scale);
-  if (image.isNull() || image.size() == wanted) return image;
-  return image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return resizedTo(image, scaled(size, scale));
 }
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {}

@@ -7,10 +7,24 @@
 
 #include <QImage>
 #include <QWidget>
+#include <algorithm>
 #include <array>
+#include <ranges>
 
 /// The display scales at which the drawings are rendered ahead of time: those desktops use.
 inline constexpr std::array kRenderedScales{1.0, 1.25, 1.5, 2.0};
+
+/// The first of the ascending `stored` that is at least `wanted`, or the last where none is: the
+/// rendering to scale down from.
+template <std::ranges::forward_range Stored>
+std::ranges::range_value_t<Stored> nearestLarger(const Stored& stored,
+                                                 std::ranges::range_value_t<Stored> wanted) {
+  const auto found = std::ranges::find_if(stored, [wanted](auto s) { return s >= wanted; });
+  return found == std::ranges::end(stored) ? *std::ranges::rbegin(stored) : *found;
+}
+
+/// `image` at `size`: as it is where it has that size (or none), else scaled smoothly.
+QImage resizedTo(const QImage& image, const QSize& size);
 
 /// Pixels rendered ahead of time, stored raw (`format`'s bytes with rows padded to four bytes, in
 /// an uncompressed resource) so that showing them costs no decoding; a null image where
