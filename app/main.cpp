@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The spoke length calculator: opens its window and runs until the window is closed.
-#include "runtime/host/startup.h"
+#include "host/startup.h"
 #include "ui/form1.h"
 
-int main(int argc, char* argv[]) { return runtime::runProgram<Form1>(argc, argv); }
+int main(int argc, char* argv[]) { return host::runProgram<Form1>(argc, argv); }

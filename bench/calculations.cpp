@@ -8,8 +8,8 @@
 //   calculations <N>
 #include <cstdlib>
 
-#include "calc/spokelength.h"
-#include "runtime/displaytext.h"
+#include "engine/displaytext.h"
+#include "engine/spokelength.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) return EXIT_FAILURE;

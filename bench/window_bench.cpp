@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "runtime/host/application.h"
-#include "runtime/host/errorreport.h"
+#include "host/application.h"
+#include "host/errorreport.h"
 #include "ui/form1.h"
 
 namespace {
@@ -67,8 +67,8 @@ BENCHMARK(ClickWithMegabytePasted)->DenseRange(0, 5)->Unit(benchmark::kMicroseco
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
-  runtime::prepareApplication();
-  runtime::setErrorReporter([](QWidget&, const runtime::RuntimeError&) {});
+  host::prepareApplication();
+  host::setErrorReporter([](QWidget&, const runtime::RuntimeError&) {});
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

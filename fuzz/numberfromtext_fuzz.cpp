@@ -15,8 +15,8 @@
 #include <string_view>
 #include <utility>
 
-#include "runtime/numberfromtext.h"
-#include "runtime/runtimeerror.h"
+#include "engine/numberfromtext.h"
+#include "engine/runtimeerror.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 //
 //   prerender <output folder>
 //
-// writes the pixels the program shows (ui/picture.h): each picture of the window at its size in
-// the window and each display scale of kRenderedScales, in 8-bit grey (flange.gray, raw, at scale
-// 1; flange@1.25x.png and so on at the others), and the icon raw at the sizes a window asks for
-// (calculator-<N>.argb for 32, 48 and 64); and, for the program and the packages, the icon in the
-// sizes the desktop and Windows use (calculator-<N>.png for 16, 32, 48, 64, 128 and 256) and
-// calculator.ico with the 16, 32, 48 and 256 px images.
+// writes the pixels the program shows (ui/picture.h), at the sizes and scales the build lists
+// (ui/renderedsizes.h): each picture of the window at its size in the window and each display
+// scale of kRenderedScales, in 8-bit grey (flange.gray, raw, at scale 1; flange@1.25x.png and so
+// on at the others), and the icon raw at the sizes a window asks for (calculator-<N>.argb up to
+// kIconLargestRaw); and, for the program and the packages, the icon at every size of kIconSizes
+// (calculator-<N>.png) and calculator.ico with the images of kIcoSizes.
 #include <QApplication>
 #include <QBuffer>
 #include <QDir>
@@ -23,8 +23,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "host/application.h"
 #include "packaging/drawings.h"
-#include "runtime/host/application.h"
 #include "ui/form1.h"
 #include "ui/icon.h"
 #include "ui/picture.h"
@@ -96,7 +96,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "usage: %s output-folder\n", argv[0]);
     return 2;
   }
-  runtime::prepareApplication();
+  host::prepareApplication();
   const QString out = QString::fromLocal8Bit(argv[1]) + '/';
   QDir().mkpath(out);
   bool written = true;
@@ -111,14 +111,14 @@ int main(int argc, char* argv[]) {
     }
   }
   QList<QImage> icoImages;
-  for (const int size : {16, 32, 48, 64, 128, 256}) {
-    const QImage image = size == 16
-                             ? calculatorIcon().pixmap(16).toImage()
-                             : renderDrawing(QStringLiteral("calculator"), QSize(size, size));
+  for (const int size : kIconSizes) {
+    const bool handDrawn = size == kIconSizes.front();
+    const QImage image = handDrawn ? calculatorIcon().pixmap(size).toImage()
+                                   : renderDrawing(QStringLiteral("calculator"), QSize(size, size));
     written &= write(QStringLiteral("%1calculator-%2.png").arg(out).arg(size), png(image));
-    if (size == 32 || size == 48 || size == 64)
+    if (!handDrawn && size <= kIconLargestRaw)
       written &= write(QStringLiteral("%1calculator-%2.argb").arg(out).arg(size), raw(image));
-    if (size == 16 || size == 32 || size == 48 || size == 256) icoImages << image;
+    if (std::ranges::find(kIcoSizes, size) != kIcoSizes.end()) icoImages << image;
   }
   written &= write(out + QStringLiteral("calculator.ico"), ico(icoImages));
   return written ? 0 : 1;

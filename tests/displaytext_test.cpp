@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The ".##" text that the result box shows for a length.
-#include "runtime/displaytext.h"
+#include "engine/displaytext.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <ostream>
 #include <string>
 
-#include "runtime/runtimeerror.h"
+#include "engine/runtimeerror.h"
 
 namespace {
 

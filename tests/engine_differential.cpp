@@ -22,9 +22,9 @@
 #include <string>
 #include <vector>
 
-#include "calc/spokelength.h"
-#include "runtime/displaytext.h"
-#include "runtime/runtimeerror.h"
+#include "engine/displaytext.h"
+#include "engine/runtimeerror.h"
+#include "engine/spokelength.h"
 
 namespace {
 

@@ -8,15 +8,18 @@
 #include <QFile>
 #include <QHash>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
+#include <algorithm>
 #include <vector>
 
-#include "runtime/host/application.h"
-#include "runtime/host/errorreport.h"
-#include "runtime/host/startup.h"
+#include "engine/messages.h"
+#include "host/application.h"
+#include "host/errorreport.h"
+#include "host/startup.h"
 #include "ui/form1.h"
 
 namespace {
@@ -66,14 +69,16 @@ class Form1EventsTest : public QObject {
 
  private slots:
   void initTestCase() {
-    runtime::prepareApplication();
+    host::prepareApplication();
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
-    runtime::setErrorReporter([this](QWidget&, const runtime::RuntimeError& error) {
+  }
+  void init() {
+    reports_.clear();
+    host::setErrorReporter([this](QWidget&, const runtime::RuntimeError& error) {
       reports_.push_back(
           {static_cast<int>(error.number()), QString::fromStdString(error.message())});
     });
   }
-  void init() { reports_.clear(); }
 
   void calculateRightAfterStartShowsTheBarePoint() {
     Form1 form;
@@ -129,6 +134,43 @@ class Form1EventsTest : public QObject {
     }
     click(form, "Command1");
     QCOMPARE(form.formState().te5, QString("290.22"));
+  }
+
+  // The user guide's table of messages holds every message the engine raises, with its number,
+  // as the engine words it ("…" for what the user typed), and no other; the guards that no input
+  // reaches stay out. The guide names each number's title.
+  void guideListsEveryMessageAsTheEngineWordsIt() {
+    QFile file(QStringLiteral(":/guide.md"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString guide = QString::fromUtf8(file.readAll());
+    static const QRegularExpression messageRow(QStringLiteral("^\\| 错误 ([^：]+)：([^|]+?) \\|"),
+                                               QRegularExpression::MultilineOption);
+    static const QRegularExpression number(QStringLiteral("\\d+"));
+    QMultiHash<QString, int> listed;  // text → the numbers its row gives
+    for (const QRegularExpressionMatch& row : messageRow.globalMatch(guide))
+      for (const QRegularExpressionMatch& n : number.globalMatch(row.captured(1)))
+        listed.insert(row.captured(2), n.captured().toInt());
+    QMultiHash<QString, int> raised;
+    for (const runtime::Message* message : runtime::messages::kAll) {
+      const QString text = QString::fromUtf8(message->text.data(), qsizetype(message->text.size()))
+                               .replace(QStringLiteral("{}"), QStringLiteral("…"));
+      if (message->guard) {
+        QVERIFY2(!guide.contains(text), qPrintable(text));
+        continue;
+      }
+      raised.insert(text, static_cast<int>(message->number));
+      const std::string_view title = runtime::titleOf(message->number);
+      if (!title.empty())
+        QVERIFY(
+            guide.contains("“" + QString::fromUtf8(title.data(), qsizetype(title.size())) + "：”"));
+    }
+    for (const QString& text : raised.uniqueKeys()) {
+      QList<int> guideNumbers = listed.values(text), engineNumbers = raised.values(text);
+      std::sort(guideNumbers.begin(), guideNumbers.end());
+      std::sort(engineNumbers.begin(), engineNumbers.end());
+      QCOMPARE(guideNumbers, engineNumbers);
+    }
+    QCOMPARE(listed.uniqueKeys().size(), raised.uniqueKeys().size());
   }
 
   // The user guide's worked example, typed into the window as it stands there, gives the result
@@ -230,33 +272,66 @@ class Form1EventsTest : public QObject {
     QCOMPARE(form.formState().te5, QString("290.22"));
   }
 
+  void errorDialogShowsTheNumberAndTheMessage_data() {
+    QTest::addColumn<QString>("spokes");
+    QTest::addColumn<QString>("lacing");
+    QTest::addColumn<QString>("text");  // the dialog's, whole
+    QTest::newRow("11") << ""
+                        << "3X"
+                        << "错误 11\n\n除数为零：钢线数为 0（空白或不是数字时也按 0 计算），"
+                           "无法计算辐条的交叉角度。请输入钢线数。";
+    QTest::newRow("6") << "1e400"
+                       << "3X"
+                       << "错误 6\n\n溢出：输入的数字太大，超出了能计算的范围。";
+    QTest::newRow("380") << "36"
+                         << "5X"
+                         << "错误 380\n\n无效的交织编法：“\u20685X\u2069”。请从列表中选择，"
+                            "或输入 直拉、1X、2X、3X、4X，或交叉数 0 到 4。";
+    QTest::newRow("7") << "out of memory"
+                       << "3X"
+                       << "错误 7\n\n内存不足：输入的文字太长，无法计算。";
+  }
+  void errorDialogShowsTheNumberAndTheMessage() {
+    QFETCH(QString, spokes);
+    QFETCH(QString, lacing);
+    QFETCH(QString, text);
+    host::setErrorReporter({});  // the real dialog; init() sets the recorder again
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    typeWheel(form, spokes);
+    type(form.findChild<QWidget*>("Co2"), lacing);
+    QString title, shown;
+    QStringList buttons;
+    QTimer poll;  // reads the dialog while it is open, then closes it
+    connect(&poll, &QTimer::timeout, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      poll.stop();
+      title = box->windowTitle();
+      shown = box->text();
+      for (const QAbstractButton* button : box->buttons()) buttons << button->text();
+      box->accept();
+    });
+    poll.start(10);
+    if (spokes == "out of memory")
+      host::runHandler(form, [] { throw std::bad_alloc(); });
+    else
+      click(form, "Command1");
+    QCOMPARE(title, QString("辐条长度计算器"));
+    QCOMPARE(shown, text);
+    QCOMPARE(buttons, QStringList{"确定"});
+  }
+
   void typedLacingIsTakenForTheItemItNames_data() {
     QTest::addColumn<QString>("lacing");
     QTest::addColumn<QString>("length");
-    QTest::newRow("item") << "3X"
-                          << "290.22";
-    QTest::newRow("lower case with blanks") << "  3x "
-                                            << "290.22";
-    QTest::newRow("bare count") << "3"
-                                << "290.22";
     QTest::newRow("radial") << "直拉"
                             << "278.4";
-    QTest::newRow("radial as count") << "0"
-                                     << "278.4";
     QTest::newRow("one cross") << "1x"
                                << "279.85";
     QTest::newRow("full width") << "３Ｘ"
                                 << "290.22";
-    QTest::newRow("full width lower case") << "３ｘ"
-                                           << "290.22";
-    QTest::newRow("full-width count") << "３"
-                                      << "290.22";
-    QTest::newRow("pasted with a zero-width space") << "3X\u200B"
-                                                    << "290.22";
-    QTest::newRow("pasted between isolates") << "\u20663x\u2069"
-                                             << "290.22";
-    QTest::newRow("thin spaces around") << "\u20093X\u202F"
-                                        << "290.22";
   }
   void typedLacingIsTakenForTheItemItNames() {
     QFETCH(QString, lacing);
@@ -272,28 +347,10 @@ class Form1EventsTest : public QObject {
   void unknownTypedLacingIsReported_data() {
     QTest::addColumn<QString>("lacing");
     QTest::addColumn<QString>("quoted");  // as the message shows it, between isolates
-    const QString emoji = QStringLiteral("\U0001F600");
     QTest::newRow("five crosses") << "5X"
                                   << "5X";
-    QTest::newRow("letters") << "abc"
-                             << "abc";
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("count with sign") << "+3"
-                                     << "+3";
-    QTest::newRow("long") << QString(300, 'x') << QString(20, 'x') + "…";
-    QTest::newRow("right-to-left override") << "\u202eabc"
-                                            << "<U+202E>abc";
-    QTest::newRow("invisible inside") << "5\u200BX"
-                                      << "5<U+200B>X";
-    QTest::newRow("invisible outside the basic plane") << "5X\U000E0001"
-                                                       << "5X<U+E0001>";
-    QTest::newRow("emoji at the cut")
-        << QString(19, 'x') + emoji + "yyyyy" << QString(19, 'x') + emoji + "…";
     QTest::newRow("accent at the cut")
         << QString(19, 'x') + "e\u0301zz" << QString(19, 'x') + "e\u0301…";
-    QTest::newRow("control characters") << "a\u0007b\u001b中"
-                                        << "ab中";
   }
   void unknownTypedLacingIsReported() {
     QFETCH(QString, lacing);
@@ -345,6 +402,7 @@ class Form1EventsTest : public QObject {
     QTRY_VERIFY(edit->hasFocus());
     QCoreApplication::processEvents();
     QTest::keyClick(edit, Qt::Key_6);
+    QCoreApplication::processEvents();  // a replacement of the hint is queued
     QCOMPARE(edit->text(), after);
   }
 
@@ -362,7 +420,7 @@ class Form1EventsTest : public QObject {
     QFETCH(QString, focus);
     QFETCH(QString, after);
     Form1 form;
-    runtime::showStartupForm(form);
+    host::showStartupForm(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QLineEdit* spokes = form.findChild<QComboBox*>("Co1")->lineEdit();
     if (focus == "backtab") {
@@ -436,6 +494,8 @@ class Form1EventsTest : public QObject {
       QCoreApplication::sendEvent(edit, &drop);
     }
     QTRY_COMPARE(edit->text(), after);
+    QCoreApplication::processEvents();  // a replacement of the hint is queued: it ran, or none was
+    QCOMPARE(edit->text(), after);
   }
 
   void doubleClickSelectsTheWholeNumber_data() {
@@ -457,6 +517,16 @@ class Form1EventsTest : public QObject {
                                  << "36" << 0 << "36";
     QTest::newRow("word") << "Te1"
                           << "ERD" << 1 << "ERD";
+    QTest::newRow("bare point") << "Te5"
+                                << "295." << 1 << "295.";
+    QTest::newRow("inner blank") << "Co1"
+                                 << "3 6" << 0 << "3 6";
+    QTest::newRow("invisible inside") << "Te1"
+                                      << "6\u200B00" << 0 << "6\u200B00";
+    QTest::newRow("hexadecimal") << "Te3"
+                                 << "&H1F" << 2 << "&H1F";
+    QTest::newRow("emoji before") << "Te3"
+                                  << "\U0001F600 35" << 3 << "35";
   }
   void doubleClickSelectsTheWholeNumber() {
     QFETCH(QString, box);

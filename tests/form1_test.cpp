@@ -17,9 +17,10 @@
 #include <cmath>
 #include <memory>
 
-#include "runtime/host/application.h"
-#include "runtime/host/errorreport.h"
-#include "runtime/host/startup.h"
+#include "engine/messages.h"
+#include "host/application.h"
+#include "host/errorreport.h"
+#include "host/startup.h"
 #include "ui/contrast.h"
 #include "ui/form1.h"
 #include "ui/picture.h"
@@ -59,7 +60,7 @@ QString shownText(const QAction* action) {
 QString literalCharacters() {
   static const QRegularExpression literal(QStringLiteral("\"(?:[^\"\\\\\\n]|\\\\.)*\""));
   QString characters;
-  for (const char* folder : {"app", "calc", "runtime", "ui"}) {
+  for (const char* folder : {"app", "engine", "host", "ui"}) {
     QDirIterator files(QStringLiteral(SOURCE_DIR "/") + folder, {"*.cpp", "*.h"}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
@@ -89,7 +90,7 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { runtime::prepareApplication(); }
+  void initTestCase() { host::prepareApplication(); }
 
   void opensWithItsInitialContents() {
     Form1 form;
@@ -128,7 +129,7 @@ class Form1Test : public QObject {
 
   void tabVisitsTheControlsInOrder() {
     Form1 form;
-    runtime::showStartupForm(form);
+    host::showStartupForm(form);
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QStringList visited;
     for (int i = 0; i < 10; ++i) {
@@ -161,7 +162,14 @@ class Form1Test : public QObject {
   void carriedFontsHoldEveryTextTheProgramShows_data() {
     QTest::addColumn<QString>("texts");
     Form1 form;
-    QTest::newRow("messages and titles") << literalCharacters();
+    QTest::newRow("string literals") << literalCharacters();
+    QString messages;
+    for (const runtime::Message* message : runtime::messages::kAll) {
+      const std::string_view title = runtime::titleOf(message->number);
+      messages += QString::fromUtf8(title.data(), qsizetype(title.size())) + "：" +
+                  QString::fromUtf8(message->text.data(), qsizetype(message->text.size()));
+    }
+    QTest::newRow("the engine's messages") << messages;
     QString menu;
     std::unique_ptr<QMenu> contextMenu(
         form.findChild<QLineEdit*>("Te1")->createStandardContextMenu());
@@ -206,7 +214,7 @@ class Form1Test : public QObject {
         shown << std::pair{button->text(), button->font()};
       report->close();
     });
-    runtime::runHandler(form, [] { throw std::bad_alloc(); });
+    host::runHandler(form, [] { throw std::bad_alloc(); });
     QVERIFY(shown.size() > 10);
     for (const auto& [text, font] : shown)
       QVERIFY2(drawnWithGlyphs(text, font), qPrintable(text + " in " + font.family()));
@@ -294,10 +302,10 @@ class Form1Test : public QObject {
       return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
     };
     const QIcon icon = Form1().windowIcon();
-    for (const int size : {16, 32, 48, 64, 128, 256}) {
+    for (const int size : kIconSizes) {
       const QImage rendered(QStringLiteral(RENDERED_DIR "/calculator-%1.png").arg(size));
-      const QImage fresh =
-          size == 16 ? icon.pixmap(16).toImage() : renderDrawing("calculator", {size, size});
+      const QImage fresh = size == kIconSizes.front() ? icon.pixmap(size).toImage()
+                                                      : renderDrawing("calculator", {size, size});
       QVERIFY2(same(rendered, fresh), qPrintable(QString("icon at %1 px").arg(size)));
       QVERIFY(same(icon.pixmap(size).toImage(), fresh));
     }
@@ -385,6 +393,14 @@ class Form1Test : public QObject {
     qInfo() << "result" << result->palette().color(QPalette::Text).name()
             << "on red:" << ratio(result, QPalette::Text, QPalette::Base);
     QVERIFY(ratio(result, QPalette::Text, QPalette::Base) >= 4.5);
+    // The selection's colour, darkened: its hue (within the rounding of dark colours) and never
+    // lighter.
+    const QColor highlight = palette.color(QPalette::Highlight);
+    const QColor shown = result->palette().color(QPalette::Text);
+    QVERIFY(shown.value() <= highlight.value());
+    if (highlight.hsvHue() != -1)
+      QVERIFY2(qAbs(shown.hsvHue() - highlight.hsvHue()) <= 6,
+               qPrintable(shown.name() + " from " + highlight.name()));
   }
 
   void contrastRatioFollowsTheStandard_data() {

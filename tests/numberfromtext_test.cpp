@@ -2,17 +2,20 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Conversion of typed texts to numbers.
-#include "runtime/numberfromtext.h"
+// Conversion of typed texts to numbers, and the number under a position that a double-click
+// selects.
+#include "engine/numberfromtext.h"
 
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 
-#include "runtime/runtimeerror.h"
+#include "engine/numberspan.h"
+#include "engine/runtimeerror.h"
 
 namespace {
 
@@ -116,6 +119,42 @@ INSTANTIATE_TEST_SUITE_P(Texts, Overflows,
                                          std::string("1").append(400, '0'),
                                          std::string("1").append(400, '0').append("e-10"),
                                          "&H100000000", "&O77777777777"));
+
+struct Span {
+  const char* name;
+  std::string text;
+  std::size_t position;  // a caret position, in bytes
+  std::string selected;  // empty where no number stands there
+};
+
+void PrintTo(const Span& c, std::ostream* os) { *os << c.name; }
+
+class NumberUnder : public testing::TestWithParam<Span> {};
+
+TEST_P(NumberUnder, IsWhatTheConversionReads) {
+  const std::string& text = GetParam().text;
+  const std::optional<runtime::TextSpan> span = runtime::numberSpanAt(text, GetParam().position);
+  const std::string selected = span ? text.substr(span->first, span->length) : "";
+  EXPECT_EQ(selected, GetParam().selected);
+  if (span) {  // the selection reads as what the text from there reads
+    EXPECT_EQ(runtime::numberFromText(selected), runtime::numberFromText(text.substr(span->first)));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumberUnder,
+    testing::Values(
+        Span{"Result", "290.22", 1, "290.22"}, Span{"ResultsFraction", "290.22", 4, "290.22"},
+        Span{"CaretBefore", "290.22", 0, "290.22"}, Span{"CaretAfter", "290.22", 6, "290.22"},
+        Span{"BarePoint", "295.", 1, "295."}, Span{"PointAlone", ".", 0, ""},
+        Span{"Exponent", "-1.5E+3", 2, "-1.5E+3"}, Span{"FullWidth", "２．６", 0, "２．６"},
+        Span{"NumberAfterLetters", "ERD600", 4, "600"}, Span{"Word", "ERD", 1, ""},
+        Span{"InnerBlank", "3 6", 0, "3 6"}, Span{"InvisibleInside", "6\u200B00", 0, "6\u200B00"},
+        Span{"Hex", "&H1F", 2, "&H1F"}, Span{"BlanksAroundLeftOut", "  36  ", 3, "36"},
+        Span{"OnABlankBefore", "  36", 0, ""}, Span{"SecondNumber", "1.2.3", 4, ".3"},
+        Span{"ExponentWithoutDigits", "7e", 0, "7"}, Span{"SignThenBlank", "- 3", 0, "- 3"},
+        Span{"Empty", "", 0, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberFromText, ReadsAMillionDigits) {
   const std::string digits = "0." + std::string(1'000'000, '0') + "1e1000001";

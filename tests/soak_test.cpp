@@ -14,8 +14,8 @@
 #include <map>
 #include <random>
 
-#include "runtime/host/application.h"
-#include "runtime/host/errorreport.h"
+#include "host/application.h"
+#include "host/errorreport.h"
 #include "ui/form1.h"
 
 namespace {
@@ -90,14 +90,14 @@ class SoakTest : public QObject {
 
  private slots:
   void initTestCase() {
-    runtime::prepareApplication();
+    host::prepareApplication();
     QLocale::setDefault(QLocale::c());
   }
 
   void randomClicksNeverEndTheProgramNorLeak() {
     std::map<int, int> errors;
     int reports = 0;
-    runtime::setErrorReporter([&](QWidget&, const runtime::RuntimeError& error) {
+    host::setErrorReporter([&](QWidget&, const runtime::RuntimeError& error) {
       ++errors[static_cast<int>(error.number())];
       ++reports;
     });

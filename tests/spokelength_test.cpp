@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The spoke length: worked examples and the error each bad input raises.
-#include "calc/spokelength.h"
+#include "engine/spokelength.h"
 
 #include <gtest/gtest.h>
 
@@ -11,9 +11,9 @@
 #include <ostream>
 #include <string>
 
-#include "runtime/displaytext.h"
-#include "runtime/runtimeerror.h"
-#include "runtime/trigonometry.h"
+#include "engine/displaytext.h"
+#include "engine/runtimeerror.h"
+#include "engine/trigonometry.h"
 
 namespace {
 

@@ -8,17 +8,16 @@
 #include <QChar>
 #include <string>
 
-#include "runtime/widthfolding.h"
+#include "engine/utf8.h"
+#include "engine/widthfolding.h"
 
 namespace {
 
 // Encoded here: the toolkit's own conversion would drop U+FEFF as a byte order mark.
 std::string utf8(char32_t c) {
-  if (c < 0x800) return {char(0xC0 | c >> 6), char(0x80 | (c & 0x3F))};
-  if (c < 0x10000)
-    return {char(0xE0 | c >> 12), char(0x80 | (c >> 6 & 0x3F)), char(0x80 | (c & 0x3F))};
-  return {char(0xF0 | c >> 18), char(0x80 | (c >> 12 & 0x3F)), char(0x80 | (c >> 6 & 0x3F)),
-          char(0x80 | (c & 0x3F))};
+  std::string text;
+  runtime::utf8::append(text, c);
+  return text;
 }
 
 // Every code point: invisible exactly when a format character (Cf), a blank exactly when a space,

@@ -10,16 +10,16 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "calc/spokelength.h"
-#include "runtime/displaytext.h"
-#include "runtime/host/errorreport.h"
+#include "engine/displaytext.h"
+#include "engine/lacing.h"
+#include "engine/spokelength.h"
+#include "host/errorreport.h"
 
 #include "ui/appearance.h"
 #include "ui/combobox.h"
 #include "ui/fonts.h"
 #include "ui/hint.h"
 #include "ui/icon.h"
-#include "ui/lacing.h"
 #include "ui/numberselection.h"
 #include "ui_form1.h"
 
@@ -32,6 +32,13 @@ constexpr int kThreeCrossings = 3;
 constexpr Qt::WindowFlags kWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+// The crossing count of the lacing list: the item picked, or the lacing typed into it.
+std::int16_t crossingsOf(const QComboBox& lacing) {
+  const int picked = listIndex(lacing);
+  if (picked != -1) return static_cast<std::int16_t>(picked);
+  return runtime::typedCrossings(lacing.currentText().toStdString());
+}
 
 // The text of the label that names `control`.
 QString labelOf(const QWidget& form, const QWidget* control) {
@@ -59,9 +66,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
                          ui_->Co2->lineEdit()})
     selectNumberOnDoubleClick(box);
   connect(ui_->Command1, &QPushButton::clicked, this,
-          [this] { runtime::runHandler(*this, [this] { CalculateClick(); }); });
+          [this] { host::runHandler(*this, [this] { CalculateClick(); }); });
   connect(ui_->Command2, &QPushButton::clicked, this,
-          [this] { runtime::runHandler(*this, [this] { ClearClick(); }); });
+          [this] { host::runHandler(*this, [this] { ClearClick(); }); });
   FormLoad();
 }
 
@@ -87,7 +94,7 @@ void Form1::FormLoad() { ui_->Co2->setCurrentIndex(kThreeCrossings); }
 
 void Form1::CalculateClick() {
   const calc::SpokeInputs inputs{
-      ui_->Co1->currentText().toStdString(), crossingIndex(*ui_->Co2),
+      ui_->Co1->currentText().toStdString(), crossingsOf(*ui_->Co2),
       ui_->Te1->text().toStdString(),        ui_->Te2->text().toStdString(),
       ui_->Te3->text().toStdString(),        ui_->Te4->text().toStdString()};
   const double length = calc::ComputeSpokeLength(inputs);

@@ -18,13 +18,11 @@ namespace {
 
 #include "ui/pictures/calculator-16.xpm"
 
-constexpr int kHandDrawn = 16;
-constexpr int kStoredSizes[] = {kHandDrawn, 32, 48, 64, 128, 256};
-constexpr int kLargestRaw = 64;
+constexpr int kHandDrawn = kIconSizes.front();
 
 QImage stored(int size) {
   if (size == kHandDrawn) return QImage(calculator_16);
-  if (size <= kLargestRaw)
+  if (size <= kIconLargestRaw)
     return storedPixels(QStringLiteral(":/pictures/rendered/calculator-%1.argb").arg(size),
                         {size, size}, QImage::Format_ARGB32_Premultiplied);
   return QImage(QStringLiteral(":/pictures/rendered/calculator-%1.png").arg(size));
@@ -33,7 +31,7 @@ QImage stored(int size) {
 class CalculatorIconEngine : public QIconEngine {
  public:
   QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-    const QImage image = stored(nearestLarger(kStoredSizes, std::max(size.width(), size.height())));
+    const QImage image = stored(nearestLarger(kIconSizes, std::max(size.width(), size.height())));
     return QPixmap::fromImage(resizedTo(image, size));
   }
   void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
@@ -44,8 +42,8 @@ class CalculatorIconEngine : public QIconEngine {
   // not the PNG ones, whose decoding and sending lengthened every start.
   QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
     QList<QSize> sizes;
-    for (const int size : kStoredSizes)
-      if (size <= kLargestRaw) sizes << QSize(size, size);
+    for (const int size : kIconSizes)
+      if (size <= kIconLargestRaw) sizes << QSize(size, size);
     return sizes;
   }
   QIconEngine* clone() const override { return new CalculatorIconEngine; }

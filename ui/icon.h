@@ -7,6 +7,7 @@
 
 #include <QIcon>
 
-/// The pocket calculator: drawn pixel by pixel at 16 x 16, rendered ahead from its vector drawing
-/// at 32, 48, 64, 128 and 256 px, and the nearest larger of those scaled at every other size.
+/// The pocket calculator: drawn pixel by pixel at the smallest of kIconSizes (16 x 16), rendered
+/// ahead from its vector drawing at the others, and the nearest larger of those scaled at every
+/// other size.
 QIcon calculatorIcon();

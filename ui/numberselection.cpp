@@ -7,33 +7,24 @@
 
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRegularExpression>
 
-#include "runtime/widthfolding.h"
+#include "engine/numberspan.h"
 
 namespace {
 
-// `text` with each character that stands in for an ASCII one folded to it, one for one, and every
-// other character made a space, so that positions stay those of `text`.
-QString foldedOneForOne(const QString& text) {
-  QString folded(text.size(), u' ');
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const std::string character = QString(text[i]).toStdString();
-    const runtime::FoldedCharacter c = runtime::foldedAt(character, 0);
-    if (!c.invisible && c.length == character.size() && static_cast<unsigned char>(c.ascii) < 0x80)
-      folded[i] = QLatin1Char(c.ascii);
-  }
-  return folded;
-}
-
-// The number around `position` in `text`: its start and length; a length of 0 where none is.
-std::pair<qsizetype, qsizetype> numberAround(const QString& text, qsizetype position) {
-  static const QRegularExpression number(
-      QStringLiteral(R"([+-]?(?:\d+(?:\.\d*)?|\.\d+)(?:[eEdD][+-]?\d+)?)"));
-  for (const QRegularExpressionMatch& match : number.globalMatch(foldedOneForOne(text)))
-    if (match.capturedStart() <= position && position <= match.capturedEnd())
-      return {match.capturedStart(), match.capturedLength()};
-  return {0, 0};
+// The number of `text` around the caret position `position`, in UTF-16 positions of `text`.
+std::optional<std::pair<qsizetype, qsizetype>> numberAround(const QString& text,
+                                                            qsizetype position) {
+  const QByteArray utf8 = text.toUtf8();
+  const auto bytesBefore =
+      static_cast<std::size_t>(QStringView(text).left(position).toUtf8().size());
+  const std::optional<runtime::TextSpan> span =
+      runtime::numberSpanAt(std::string_view(utf8.data(), utf8.size()), bytesBefore);
+  if (!span) return std::nullopt;
+  const auto first = static_cast<qsizetype>(span->first);
+  const auto length = static_cast<qsizetype>(span->length);
+  const qsizetype start = QString::fromUtf8(utf8.left(first)).size();
+  return std::pair{start, QString::fromUtf8(utf8.mid(first, length)).size()};
 }
 
 class NumberSelector : public QObject {
@@ -45,10 +36,10 @@ class NumberSelector : public QObject {
     const auto* click = static_cast<QMouseEvent*>(event);
     if (click->button() != Qt::LeftButton) return false;
     auto* box = static_cast<QLineEdit*>(watched);
-    const auto [start, length] =
+    const auto number =
         numberAround(box->text(), box->cursorPositionAt(click->position().toPoint()));
-    if (length == 0) return false;  // a word: the toolkit selects it
-    box->setSelection(start, length);
+    if (!number) return false;  // a word: the toolkit selects it
+    box->setSelection(number->first, number->second);
     return true;
   }
 };

@@ -7,6 +7,7 @@
 
 class QLineEdit;
 
-/// A double-click on a number in `box` ("290.22", "-1.5E+3", an input method's "２．６")
-/// selects all of it, as the conversion would read it; elsewhere it selects the word as usual.
+/// A double-click on a number in `box` ("290.22", "-1.5E+3", an input method's "２．６", "3 6")
+/// selects all of it, the span the conversion reads the number from (runtime::numberSpanAt());
+/// elsewhere it selects the word as usual.
 void selectNumberOnDoubleClick(QLineEdit* box);

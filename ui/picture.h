@@ -11,8 +11,7 @@
 #include <array>
 #include <ranges>
 
-/// The display scales at which the drawings are rendered ahead of time: those desktops use.
-inline constexpr std::array kRenderedScales{1.0, 1.25, 1.5, 2.0};
+#include "ui/renderedsizes.h"
 
 /// The first of the ascending `stored` that is at least `wanted`, or the last where none is: the
 /// rendering to scale down from.

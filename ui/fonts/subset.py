@@ -29,7 +29,7 @@ RENAMED_IDS = (1, 2, 3, 4, 6, 16, 17)
 
 
 STRING_LITERAL = re.compile(r'"(?:[^"\\\n]|\\.)*"')
-SOURCE_FOLDERS = ("app", "calc", "runtime", "ui")
+SOURCE_FOLDERS = ("app", "engine", "host", "ui")
 TYPED_FORMS = [chr(code) for code in range(0xFF01, 0xFF5F)] + ["\u3000", "\u3002"]
 
 

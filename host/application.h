@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Application-wide settings made once at start-up, before any window is built.
+#pragma once
+
+#include <QString>
+
+namespace host {
+
+/// The program's name as its window and its messages show it.
+QString programTitle();
+
+/// Names the application for the desktop, gives its version, and puts the toolkit's own texts
+/// into Simplified Chinese (Qt's qtbase_zh_CN catalogue, where it is installed). Needs the
+/// application object.
+void prepareApplication();
+
+}  // namespace host

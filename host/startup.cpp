@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Showing the start-up window as the user first sees it.
+#include "host/startup.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace host {
+namespace {
+
+QWidget* firstInTabOrder(QWidget& form) {
+  for (QWidget* widget = form.nextInFocusChain(); widget != &form;
+       widget = widget->nextInFocusChain()) {
+    if (widget->isWindow()) break;
+    if ((widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && !widget->focusProxy())
+      return widget;
+  }
+  return nullptr;
+}
+
+// The text of an editable control, selected whole as the keyboard focus selects it. The focus
+// given before the window is active arrives later for another reason, which selects nothing.
+void selectText(QWidget& control) {
+  auto* combo = qobject_cast<QComboBox*>(&control);
+  auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(&control);
+  if (edit) edit->selectAll();
+}
+
+}  // namespace
+
+void showStartupForm(QWidget& form) {
+  QApplication::setWindowIcon(form.windowIcon());
+  form.show();
+  if (QWidget* first = firstInTabOrder(form)) {
+    first->setFocus(Qt::TabFocusReason);
+    selectText(*first);  // typing replaces what it holds, as in the platform's own dialogs
+  }
+}
+
+}  // namespace host
