@@ -15,7 +15,10 @@ namespace {
 // format characters that pasted text carries.
 class Reader {
  public:
-  explicit Reader(std::string_view text) : text_(text) { settle(); }
+  Reader(std::string_view text, std::string_view otherPoint)
+      : text_(text), otherPoint_(otherPoint) {
+    settle();
+  }
 
   char peek() const { return current_.ascii; }
   void advance() {
@@ -24,6 +27,18 @@ class Reader {
     settle();
   }
   bool isDigit() const { return peek() >= '0' && peek() <= '9'; }
+  /// Reads the decimal point, if it stands here.
+  bool takePoint() {
+    if (peek() == '.') {
+      advance();
+      return true;
+    }
+    if (otherPoint_.empty() || !text_.substr(pos_).starts_with(otherPoint_)) return false;
+    end_ = pos_ + otherPoint_.size();
+    pos_ = end_;
+    settle();
+    return true;
+  }
   /// Where the current character starts.
   std::size_t position() const { return pos_; }
   /// Where the last character read ends.
@@ -52,6 +67,7 @@ class Reader {
   }
 
   std::string_view text_;
+  std::string_view otherPoint_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;
   FoldedCharacter current_{'\0', 0};
@@ -118,10 +134,7 @@ void appendExponent(Reader& in, DecimalToken& token) {
 bool readDecimalToken(Reader& in, DecimalToken& token) {
   appendDigits(in, token, token.integerDigits);
   token.text.push_back('.');
-  if (in.peek() == '.') {
-    in.advance();
-    appendDigits(in, token, token.fractionDigits);
-  }
+  if (in.takePoint()) appendDigits(in, token, token.fractionDigits);
   if (token.integerDigits + token.fractionDigits == 0) return false;
   appendExponent(in, token);
   return true;
@@ -129,8 +142,8 @@ bool readDecimalToken(Reader& in, DecimalToken& token) {
 
 }  // namespace
 
-ReadNumber readNumber(std::string_view text) {
-  Reader in(text);
+ReadNumber readNumber(std::string_view text, std::string_view otherPoint) {
+  Reader in(text, otherPoint);
   ReadNumber number;
   const std::size_t first = in.position();
   bool read = false;

@@ -38,7 +38,8 @@ struct ReadNumber {
 };
 
 /// Reads the number at the front of UTF-8 `text`, passing over blanks and invisible characters
-/// wherever they stand; see numberFromText() for the grammar.
-ReadNumber readNumber(std::string_view text);
+/// wherever they stand; see numberFromText() for the grammar. `otherPoint`, where not empty, is
+/// read as the decimal point too (the separator a result is shown with in the user's locale).
+ReadNumber readNumber(std::string_view text, std::string_view otherPoint = {});
 
 }  // namespace runtime::detail

@@ -11,9 +11,11 @@
 
 namespace runtime {
 
-std::optional<TextSpan> numberSpanAt(std::string_view text, std::size_t position) {
+std::optional<TextSpan> numberSpanAt(std::string_view text, std::size_t position,
+                                     std::string_view shownPoint) {
+  const std::string_view otherPoint = shownPoint == "." ? std::string_view() : shownPoint;
   for (std::size_t start = 0; start < text.size();) {
-    const detail::ReadNumber number = detail::readNumber(text.substr(start));
+    const detail::ReadNumber number = detail::readNumber(text.substr(start), otherPoint);
     const std::size_t first = start + number.first;
     if (first > position || first >= text.size()) return std::nullopt;
     if (number.end == number.first) {  // no number begins here: one character on

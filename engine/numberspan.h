@@ -23,7 +23,9 @@ struct TextSpan {
 /// numberFromText() reads a text that begins there ("3 6" and "6<U+200B>00" are one number,
 /// "&H1F" and "295." too), the next reading beginning where a number ended, or a character on
 /// where none begins ("600" of "ERD600"). The span leaves out blanks and invisible characters
-/// around the number. None where no number stands at the position.
-std::optional<TextSpan> numberSpanAt(std::string_view text, std::size_t position);
+/// around the number. None where no number stands at the position. `shownPoint`, where not ".",
+/// is read as the point too: the decimal separator a result is shown with ("290,22").
+std::optional<TextSpan> numberSpanAt(std::string_view text, std::size_t position,
+                                     std::string_view shownPoint = ".");
 
 }  // namespace runtime

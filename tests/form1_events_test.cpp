@@ -63,6 +63,17 @@ class Form1EventsTest : public QObject {
     type(form.findChild<QWidget*>("Te3"), "35");
     type(form.findChild<QWidget*>("Te4"), "2.6");
   }
+  // One notch of the wheel, down, with the pointer over `widget`, delivered as the toolkit
+  // delivers the system's: to the widget, then to each parent while none takes it.
+  static void wheel(QWidget* widget) {
+    const QPointF global = widget->mapToGlobal(QPointF(widget->width(), widget->height()) / 2);
+    for (QWidget* target = widget; target; target = target->parentWidget()) {
+      QWheelEvent notch(target->mapFromGlobal(global), global, {}, {0, -120}, Qt::NoButton,
+                        Qt::NoModifier, Qt::NoScrollPhase, false);
+      QCoreApplication::sendEvent(target, &notch);
+      if (notch.isAccepted() || target->isWindow()) break;
+    }
+  }
   static void pickLacing(Form1& form, int index) {
     form.findChild<QComboBox*>("Co2")->setCurrentIndex(index);
   }
@@ -270,6 +281,75 @@ class Form1EventsTest : public QObject {
     pickLacing(form, 3);
     click(form, "Command1");
     QCOMPARE(form.formState().te5, QString("290.22"));
+  }
+
+  void anyChangeOfAnInputEmptiesTheResult_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("change");
+    QTest::newRow("typing") << "Te1"
+                            << "typing";
+    QTest::newRow("paste") << "Te3"
+                           << "paste";
+    QTest::newRow("undo") << "Te4"
+                          << "undo";
+    QTest::newRow("picking the next spoke count") << "Co1"
+                                                  << "down";
+    QTest::newRow("picking the next lacing") << "Co2"
+                                             << "down";
+    QTest::newRow("wheel over the focused lacing") << "Co2"
+                                                   << "wheel";
+    QTest::newRow("typing a lacing") << "Co2"
+                                     << "typing";
+    QTest::newRow("a failed calculation") << "Co1"
+                                          << "failed calculation";
+  }
+  void anyChangeOfAnInputEmptiesTheResult() {
+    QFETCH(QString, box);
+    QFETCH(QString, change);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    typeWheel(form, "36");
+    click(form, "Command1");
+    QCOMPARE(form.formState().te5, QString("290.22"));
+    auto* combo = form.findChild<QComboBox*>(box);
+    QLineEdit* edit = combo ? combo->lineEdit() : form.findChild<QLineEdit*>(box);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->end(false);
+    if (change == "typing") {
+      QTest::keyClick(edit, Qt::Key_1);
+    } else if (change == "paste") {
+      QGuiApplication::clipboard()->setText("5");
+      QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    } else if (change == "undo") {
+      QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    } else if (change == "down") {
+      QTest::keyClick(edit, Qt::Key_Down);
+    } else if (change == "wheel") {
+      wheel(edit);
+    } else {
+      type(combo, "");
+      typeWheel(form, "36");
+      click(form, "Command1");  // computes, and then shows 290.22 again
+      type(combo, "0");
+      click(form, "Command1");
+      QCOMPARE(reports_.size(), 1u);
+    }
+    QVERIFY2(form.formState().te5.isEmpty(), qPrintable(form.formState().te5));
+  }
+
+  void wheelOverAListWithoutTheFocusChangesNothing() {
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    typeWheel(form, "36");
+    click(form, "Command1");
+    form.findChild<QLineEdit*>("Te1")->setFocus();
+    const FormState before = form.formState();
+    for (const char* list : {"Co1", "Co2"}) wheel(form.findChild<QComboBox*>(list)->lineEdit());
+    QCOMPARE(form.formState(), before);
+    QVERIFY(form.findChild<QLineEdit*>("Te1")->hasFocus());
   }
 
   void errorDialogShowsTheNumberAndTheMessage_data() {
@@ -503,37 +583,62 @@ class Form1EventsTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("at");  // the character double-clicked
     QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("locale");
     QTest::newRow("result") << "Te5"
-                            << "290.22" << 1 << "290.22";
+                            << "290.22" << 1 << "290.22"
+                            << "zh_CN";
     QTest::newRow("result's fraction") << "Te5"
-                                       << "290.22" << 4 << "290.22";
+                                       << "290.22" << 4 << "290.22"
+                                       << "zh_CN";
     QTest::newRow("exponent") << "Te3"
-                              << "-1.5E+3" << 2 << "-1.5E+3";
+                              << "-1.5E+3" << 2 << "-1.5E+3"
+                              << "zh_CN";
     QTest::newRow("full width") << "Te4"
-                                << "２．６" << 0 << "２．６";
+                                << "２．６" << 0 << "２．６"
+                                << "zh_CN";
     QTest::newRow("number after letters") << "Te1"
-                                          << "ERD600" << 4 << "600";
+                                          << "ERD600" << 4 << "600"
+                                          << "zh_CN";
     QTest::newRow("spoke count") << "Co1"
-                                 << "36" << 0 << "36";
+                                 << "36" << 0 << "36"
+                                 << "zh_CN";
     QTest::newRow("word") << "Te1"
-                          << "ERD" << 1 << "ERD";
+                          << "ERD" << 1 << "ERD"
+                          << "zh_CN";
     QTest::newRow("bare point") << "Te5"
-                                << "295." << 1 << "295.";
+                                << "295." << 1 << "295."
+                                << "zh_CN";
     QTest::newRow("inner blank") << "Co1"
-                                 << "3 6" << 0 << "3 6";
+                                 << "3 6" << 0 << "3 6"
+                                 << "zh_CN";
     QTest::newRow("invisible inside") << "Te1"
-                                      << "6\u200B00" << 0 << "6\u200B00";
+                                      << "6\u200B00" << 0 << "6\u200B00"
+                                      << "zh_CN";
     QTest::newRow("hexadecimal") << "Te3"
-                                 << "&H1F" << 2 << "&H1F";
+                                 << "&H1F" << 2 << "&H1F"
+                                 << "zh_CN";
     QTest::newRow("emoji before") << "Te3"
-                                  << "\U0001F600 35" << 3 << "35";
+                                  << "\U0001F600 35" << 3 << "35"
+                                  << "zh_CN";
+    QTest::newRow("result in a comma locale") << "Te5"
+                                              << "290,22" << 1 << "290,22"
+                                              << "de_DE";
+    QTest::newRow("result's fraction in a comma locale") << "Te5"
+                                                         << "290,22" << 4 << "290,22"
+                                                         << "de_DE";
+    QTest::newRow("typed comma") << "Te4"
+                                 << "2,6" << 0 << "2"
+                                 << "de_DE";
   }
+
   void doubleClickSelectsTheWholeNumber() {
     QFETCH(QString, box);
     QFETCH(QString, text);
     QFETCH(int, at);
     QFETCH(QString, selected);
+    QFETCH(QString, locale);
     Form1 form;
+    form.setLocale(QLocale(locale));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto* combo = form.findChild<QComboBox*>(box);

@@ -125,6 +125,7 @@ struct Span {
   std::string text;
   std::size_t position;  // a caret position, in bytes
   std::string selected;  // empty where no number stands there
+  std::string point = ".";
 };
 
 void PrintTo(const Span& c, std::ostream* os) { *os << c.name; }
@@ -133,10 +134,11 @@ class NumberUnder : public testing::TestWithParam<Span> {};
 
 TEST_P(NumberUnder, IsWhatTheConversionReads) {
   const std::string& text = GetParam().text;
-  const std::optional<runtime::TextSpan> span = runtime::numberSpanAt(text, GetParam().position);
+  const std::optional<runtime::TextSpan> span =
+      runtime::numberSpanAt(text, GetParam().position, GetParam().point);
   const std::string selected = span ? text.substr(span->first, span->length) : "";
   EXPECT_EQ(selected, GetParam().selected);
-  if (span) {  // the selection reads as what the text from there reads
+  if (span && GetParam().point == ".") {  // the selection reads as the text from there
     EXPECT_EQ(runtime::numberFromText(selected), runtime::numberFromText(text.substr(span->first)));
   }
 }
@@ -153,7 +155,10 @@ INSTANTIATE_TEST_SUITE_P(
         Span{"Hex", "&H1F", 2, "&H1F"}, Span{"BlanksAroundLeftOut", "  36  ", 3, "36"},
         Span{"OnABlankBefore", "  36", 0, ""}, Span{"SecondNumber", "1.2.3", 4, ".3"},
         Span{"ExponentWithoutDigits", "7e", 0, "7"}, Span{"SignThenBlank", "- 3", 0, "- 3"},
-        Span{"Empty", "", 0, ""}),
+        Span{"Empty", "", 0, ""}, Span{"TypedComma", "2,6", 0, "2"},
+        Span{"ShownComma", "290,22", 4, "290,22", ","},
+        Span{"ShownArabicSeparator", "290\u066B22", 4, "290\u066B22", "\u066B"},
+        Span{"ShownCommaThenPoint", "1,5.2", 0, "1,5", ","}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NumberFromText, ReadsAMillionDigits) {

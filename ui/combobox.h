@@ -11,3 +11,7 @@ class QComboBox;
 /// changed it. Undoing the typing brings the item back. (The toolkit's own index stays on the
 /// picked item, so that the box's undo history is kept.)
 int listIndex(const QComboBox& combo);
+
+/// Lets the mouse wheel change `combo`'s item only while it has the keyboard focus, as on
+/// Windows, so that a wheel turned over the window while the pointer passes never changes it.
+void turnOnlyWithFocus(QComboBox* combo);

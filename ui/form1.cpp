@@ -60,11 +60,19 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
     combo->setCompleter(nullptr);  // it would silently finish a number being typed
     // The editable part is what a screen reader lands on: it takes the list's label.
     combo->lineEdit()->setAccessibleName(labelOf(*this, combo));
+    turnOnlyWithFocus(combo);  // a pointer passing over the window changes no input
   }
   for (QLineEdit* box : {ui_->Te1, ui_->Te2, ui_->Te4}) selectHintOnFocus(box);
-  for (QLineEdit* box : {ui_->Co1->lineEdit(), ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Te5,
-                         ui_->Co2->lineEdit()})
+  const std::initializer_list<QLineEdit*> inputs{
+      ui_->Co1->lineEdit(), ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Co2->lineEdit()};
+  for (QLineEdit* box : inputs) {
     selectNumberOnDoubleClick(box);
+    // The result box shows the length of the inputs on screen or nothing: a length left there
+    // after an input changed would be read as the new one's. A failed calculation finds it empty
+    // too, for the inputs that fail have changed since any length was shown.
+    connect(box, &QLineEdit::textChanged, ui_->Te5, &QLineEdit::clear);
+  }
+  selectNumberOnDoubleClick(ui_->Te5, DecimalPoint::Shown);
   connect(ui_->Command1, &QPushButton::clicked, this,
           [this] { host::runHandler(*this, [this] { CalculateClick(); }); });
   connect(ui_->Command2, &QPushButton::clicked, this,
