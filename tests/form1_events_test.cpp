@@ -486,6 +486,24 @@ class Form1EventsTest : public QObject {
     QCOMPARE(edit->text(), after);
   }
 
+  // A desktop may maximise the fixed-size window or show it full screen (its title bar, when the
+  // toolkit draws it, offers that whatever the window's hints say): the window then takes the
+  // size given, and its own size again once restored.
+  void windowFillsTheScreenOnlyWhileAsked() {
+    Form1 form;
+    host::showStartupForm(form);
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QSize fixed = form.size();
+    for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+      form.windowHandle()->setWindowStates(state);
+      QVERIFY(form.maximumSize().width() > fixed.width());
+      QVERIFY(form.maximumSize().height() > fixed.height());
+      form.windowHandle()->setWindowStates(Qt::WindowNoState);
+      QTRY_COMPARE(form.maximumSize(), fixed);
+      QCOMPARE(form.size(), fixed);
+    }
+  }
+
   void typingRightAfterStartReplacesTheSpokeCount_data() {
     QTest::addColumn<QString>("focus");  // how the spoke count gets the focus
     QTest::addColumn<QString>("after");  // its text after typing "32"
