@@ -2,12 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Showing the start-up window as the user first sees it.
+// The program's start: marking it running, and showing the start-up window as the user first
+// sees it.
 #include "host/startup.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QWindow>
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+#include "identity.h"
 
 namespace host {
 namespace {
@@ -59,6 +65,14 @@ class ScreenFiller : public QObject {
 };
 
 }  // namespace
+
+void markRunning() {
+#ifdef _WIN32
+  // Never closed: Windows releases it when the process ends, however it ends.
+  CreateMutexW(nullptr, FALSE,
+               reinterpret_cast<const wchar_t*>(QString::fromLatin1(kDesktopFileName).utf16()));
+#endif
+}
 
 void showStartupForm(QWidget& form) {
   QApplication::setWindowIcon(form.windowIcon());

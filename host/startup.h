@@ -17,10 +17,16 @@ namespace host {
 /// selected as the keyboard focus selects it, and gives the whole application the window's icon.
 void showStartupForm(QWidget& form);
 
+/// Marks the program as running for its life, where an installer asks for such a mark: on
+/// Windows a named mutex (the desktop file name), which the installer and the uninstaller look
+/// for before they replace or remove the program.
+void markRunning();
+
 /// Runs the program whose start-up window is `Form`; building a `Form` raises its Load event.
 /// Returns when the window is closed.
 template <std::derived_from<QWidget> Form>
 int runProgram(int& argc, char** argv) {
+  markRunning();
   QApplication application(argc, argv);
   prepareApplication();
   Form form;
