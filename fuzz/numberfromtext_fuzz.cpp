@@ -5,7 +5,9 @@
 // Fuzzes text-to-number conversion: every text gives a finite number or the overflow error, a
 // plain decimal number gives exactly std::strtod's double, the text as a Chinese input method
 // types it (full width, "。", ideographic spaces) gives exactly what its ASCII form gives, and
-// invisible format characters pasted anywhere between its characters change nothing.
+// invisible format characters pasted anywhere between its characters change nothing. The number
+// under a position lies in the text, holds the position and reads as the text does from there; a
+// typed lacing gives a crossing count or error 380 with a well-formed message.
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -15,8 +17,11 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/lacing.h"
 #include "engine/numberfromtext.h"
+#include "engine/numberspan.h"
 #include "engine/runtimeerror.h"
+#include "engine/utf8.h"
 
 namespace {
 
@@ -96,6 +101,34 @@ std::pair<bool, std::uint64_t> outcome(std::string_view text) {
   }
 }
 
+bool isWellFormed(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const auto character = runtime::utf8::decodedAt(text, pos);
+    if (!character) return false;
+    pos += character->length;
+  }
+  return true;
+}
+
+void checkNumberAt(std::string_view text, std::size_t position) {
+  const auto span = runtime::numberSpanAt(text, position);
+  if (!span) return;
+  if (span->first > position || position > span->first + span->length ||
+      span->first + span->length > text.size())
+    std::abort();
+  if (outcome(text.substr(span->first, span->length)) != outcome(text.substr(span->first)))
+    std::abort();
+}
+
+void checkTypedLacing(std::string_view text) {
+  try {
+    if (runtime::typedCrossings(text) > 4) std::abort();
+  } catch (const runtime::RuntimeError& error) {
+    if (error.number() != runtime::ErrorNumber::InvalidPropertyValue) std::abort();
+    if (!isWellFormed(error.message())) std::abort();
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -113,5 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (outcome(widened(text)) != outcome(text)) std::abort();
   if (outcome(withInvisibles(text)) != outcome(text)) std::abort();
+  for (const std::size_t position : {std::size_t{0}, size / 2, size, size ? data[0] % size : 0})
+    checkNumberAt(text, position);
+  checkTypedLacing(text);
   return 0;
 }
