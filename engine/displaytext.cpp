@@ -7,6 +7,13 @@
 
 #include <charconv>
 #include <cmath>
+#ifdef DISPLAY_TEXT_WITH_SNPRINTF
+#include <clocale>
+#include <cstdio>
+#ifdef __APPLE__
+#include <xlocale.h>  // newlocale, uselocale
+#endif
+#endif
 
 #include "engine/runtimeerror.h"
 
@@ -23,19 +30,44 @@ struct Decimal {
   int pointPosition = 0;
 };
 
-// The value's 15-significant-digit decimal form, correctly rounded from the binary value.
-Decimal fifteenDigitForm(double magnitude) {
-  char buffer[32];
+#ifndef DISPLAY_TEXT_WITH_SNPRINTF
+// `magnitude` as "d.dddddddddddddde+XX", correctly rounded to 15 significant digits.
+std::string_view scientific(double magnitude, char (&buffer)[32]) {
   const auto end = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                  std::chars_format::scientific, kSignificantDigits - 1)
                        .ptr;
-  const std::string_view text(buffer, end - buffer);  // "d.dddddddddddddde+XX"
+  return {buffer, static_cast<std::size_t>(end - buffer)};
+}
+#else
+// The same with the C library, where the standard library cannot write a double with a precision
+// (an older libc++, as emscripten's): its printf rounds correctly too, and the "C" locale keeps
+// "." its decimal point whatever locale the toolkit has set.
+std::string_view scientific(double magnitude, char (&buffer)[32]) {
+#ifdef _WIN32
+  static const _locale_t cLocale = _create_locale(LC_NUMERIC, "C");
+  const int length = _snprintf_s_l(buffer, sizeof buffer, _TRUNCATE, "%.*e", cLocale,
+                                   kSignificantDigits - 1, magnitude);
+#else
+  static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", nullptr);
+  const locale_t previous = uselocale(cLocale);
+  const int length =
+      std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, magnitude);
+  uselocale(previous);
+#endif
+  return {buffer, static_cast<std::size_t>(length)};
+}
+#endif
+
+// The value's 15-significant-digit decimal form, correctly rounded from the binary value.
+Decimal fifteenDigitForm(double magnitude) {
+  char buffer[32];
+  const std::string_view text = scientific(magnitude, buffer);  // "d.dddddddddddddde+XX"
   const std::size_t e = text.find('e');
   Decimal decimal;
   decimal.digits.push_back(text[0]);
   decimal.digits.append(text.substr(2, e - 2));
   const char* const exponent = text.data() + e + (text[e + 1] == '+' ? 2 : 1);
-  std::from_chars(exponent, end, decimal.pointPosition);
+  std::from_chars(exponent, text.data() + text.size(), decimal.pointPosition);
   ++decimal.pointPosition;
   return decimal;
 }
