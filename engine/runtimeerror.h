@@ -21,8 +21,6 @@ class RuntimeError : public std::exception {
   explicit RuntimeError(const Message& message, std::string_view quoted = {});
 
   ErrorNumber number() const noexcept { return number_; }
-  /// The title of the number, empty where it has none.
-  std::string_view title() const noexcept { return titleOf(number_); }
   /// The whole message as the user reads it, Simplified Chinese: the title, "：", the text.
   const std::string& message() const noexcept { return message_; }
   const char* what() const noexcept override { return message_.c_str(); }

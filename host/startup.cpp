@@ -11,9 +11,9 @@
 #include <QWindow>
 #ifdef _WIN32
 #include <windows.h>
-#endif
 
 #include "identity.h"
+#endif
 
 namespace host {
 namespace {
