@@ -36,7 +36,8 @@ std::string_view trimmed(std::string_view text) {
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-  return std::ranges::equal(a, b, {}, lower, lower);
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 // invisible format characters pasted anywhere between its characters change nothing. The number
 // under a position lies in the text, holds the position and reads as the text does from there; a
 // typed lacing gives a crossing count or error 380 with a well-formed message.
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -22,6 +21,7 @@
 #include "engine/numberspan.h"
 #include "engine/runtimeerror.h"
 #include "engine/utf8.h"
+#include "tests/doublebits.h"
 
 namespace {
 
@@ -95,7 +95,7 @@ std::string withInvisibles(std::string_view text) {
 // The conversion's outcome: whether it raised an error, and the value's bits or the error's number.
 std::pair<bool, std::uint64_t> outcome(std::string_view text) {
   try {
-    return {false, std::bit_cast<std::uint64_t>(runtime::numberFromText(text))};
+    return {false, bitsOf(runtime::numberFromText(text))};
   } catch (const runtime::RuntimeError& error) {
     return {true, static_cast<std::uint64_t>(error.number())};
   }
@@ -138,8 +138,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     const double value = runtime::numberFromText(text);
     if (!std::isfinite(value)) std::abort();
-    if (plain && std::bit_cast<std::uint64_t>(value) != std::bit_cast<std::uint64_t>(expected))
-      std::abort();
+    if (plain && bitsOf(value) != bitsOf(expected)) std::abort();
   } catch (const runtime::RuntimeError& error) {
     if (error.number() != runtime::ErrorNumber::Overflow) std::abort();
     if (plain && !std::isinf(expected)) std::abort();

@@ -12,7 +12,6 @@
 // A result line is the case's number, then its display text or "error <number>", then the
 // length's bits in hexadecimal (or "-"), which tells apart lengths that show the same text.
 #include <array>
-#include <bit>
 #include <cinttypes>
 #include <cstdint>
 #include <cstdio>
@@ -25,6 +24,7 @@
 #include "engine/displaytext.h"
 #include "engine/runtimeerror.h"
 #include "engine/spokelength.h"
+#include "tests/doublebits.h"
 
 namespace {
 
@@ -146,7 +146,7 @@ int run(const char* casesPath, const char* resultsPath) {
     std::string shown;
     try {
       const double length = calc::ComputeSpokeLength(inputs);
-      std::snprintf(bits, sizeof bits, "%016" PRIx64, std::bit_cast<std::uint64_t>(length));
+      std::snprintf(bits, sizeof bits, "%016" PRIx64, bitsOf(length));
       shown = runtime::displayText(length, ".");
     } catch (const runtime::RuntimeError& error) {
       shown = "error " + std::to_string(static_cast<int>(error.number()));

@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -16,6 +15,7 @@
 
 #include "engine/numberspan.h"
 #include "engine/runtimeerror.h"
+#include "tests/doublebits.h"
 
 namespace {
 
@@ -31,8 +31,7 @@ class Converts : public testing::TestWithParam<Case> {};
 
 TEST_P(Converts, ToTheExactDouble) {
   const double value = runtime::numberFromText(GetParam().text);
-  EXPECT_EQ(std::bit_cast<std::uint64_t>(value), std::bit_cast<std::uint64_t>(GetParam().expected))
-      << GetParam().text << " gave " << value;
+  EXPECT_EQ(bitsOf(value), bitsOf(GetParam().expected)) << GetParam().text << " gave " << value;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,10 +6,10 @@
 // the largest double, in each quarter turn at small and at large arguments (the true values and
 // the quarters from scripts/trigonometry-references, 500-digit arithmetic).
 #include "engine/trigonometry.h"
+#include "tests/doublebits.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cstdint>
 #include <ostream>
 
@@ -28,7 +28,7 @@ void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 // runs from the negative doubles through both zeros to the positive ones.
 std::uint64_t ulpsApart(double a, double b) {
   const auto onTheLine = [](double value) {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
+    const auto bits = bitsOf(value);
     constexpr std::uint64_t kSign = std::uint64_t{1} << 63;
     return bits & kSign ? kSign - (bits & ~kSign) : kSign + bits;
   };
