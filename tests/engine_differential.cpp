@@ -110,9 +110,10 @@ void writeText(std::ofstream& out, const std::string& text) {
 }
 
 bool readText(std::ifstream& in, std::string& text) {
+  unsigned char sizeBytes[4];
+  if (!in.read(reinterpret_cast<char*>(sizeBytes), sizeof sizeBytes)) return false;  // the end
   std::uint32_t size = 0;
-  for (int byte = 0; byte < 4; ++byte)
-    size |= static_cast<std::uint32_t>(in.get() & 0xFF) << (8 * byte);
+  for (int byte = 0; byte < 4; ++byte) size |= std::uint32_t{sizeBytes[byte]} << (8 * byte);
   text.resize(size);
   return static_cast<bool>(in.read(text.data(), size));
 }
