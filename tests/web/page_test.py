@@ -1,0 +1,295 @@
+#!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+"""The page in a real browser (headless Chromium, driven through ChromeDriver), used as a wheel
+builder would: by keyboard, through an input method, on a phone, offline.
+
+usage: page_test.py PAGE_DIR AXE_CORE_DIR [unittest arguments]
+"""
+import functools
+import http.server
+import json
+import pathlib
+import re
+import sys
+import threading
+import unittest
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.by import By
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support.ui import WebDriverWait
+
+PAGE_DIR = pathlib.Path(sys.argv[1]).resolve()
+AXE = pathlib.Path(sys.argv[2]) / "node_modules" / "axe-core" / "axe.min.js"
+SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "web" / "page.js"
+PAGE = PAGE_DIR / "spokelength.html"
+WORKED_EXAMPLE = {"钢 线 数：": "36", "有效轮圈直径：": "600", "花鼓直径：": "45",
+                  "花鼓中心偏移量：": "35", "花鼓辐条孔直径：": "2.6", "交织编法：": "3X"}
+
+
+def browser(width=1280, height=800):
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
+                     f"--window-size={width},{height}", "--lang=zh-CN"):
+        options.add_argument(argument)
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+
+    def open(self, url=None):
+        self.driver.get(url or PAGE.as_uri())
+        WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_script("return document.documentElement.dataset.engine"))
+
+    def box(self, label):
+        """The control a label names, found as a screen reader finds it."""
+        target = self.driver.find_element(By.XPATH, f"//label[normalize-space(.)="
+                                          f"'{label.strip()}']").get_attribute("for")
+        return self.driver.find_element(By.ID, target)
+
+    def fill(self, texts):
+        for label, text in texts.items():
+            self.driver.execute_script("arguments[0].value = arguments[1]", self.box(label), text)
+
+    def selected(self, box):
+        return self.driver.execute_script(
+            "const b = arguments[0]; return b.value.slice(b.selectionStart, b.selectionEnd)", box)
+
+    def result(self):
+        return self.box("钢线长度：").get_attribute("value")
+
+    def click(self, text):
+        self.driver.find_element(By.XPATH, f"//button[normalize-space(.)='{text}']").click()
+
+
+class Calculating(Page):
+    def test_worked_example_typed_by_keyboard(self):
+        self.open()
+        self.assertEqual(self.driver.switch_to.active_element, self.box("钢 线 数："))
+        keys = ActionChains(self.driver)
+        for label in ("钢 线 数：", "有效轮圈直径：", "花鼓直径：", "花鼓中心偏移量：", "花鼓辐条孔直径："):
+            keys.send_keys(WORKED_EXAMPLE[label], Keys.TAB)
+        keys.send_keys(Keys.ENTER).perform()  # in the lacing box, which keeps 3X
+        self.assertEqual(self.result(), "290.22")
+
+    def test_full_width_text_as_an_input_method_commits_it(self):
+        self.open()
+        commits = {"钢 线 数：": "３６", "有效轮圈直径：": "６００", "花鼓直径：": "４５",
+                   "花鼓中心偏移量：": "３５", "花鼓辐条孔直径：": "２．６", "交织编法：": "３Ｘ"}
+        for label, text in commits.items():
+            box = self.box(label)
+            box.click()
+            self.driver.execute_script("arguments[0].select()", box)
+            self.driver.execute_cdp_cmd("Input.imeSetComposition", {
+                "text": text[0], "selectionStart": 1, "selectionEnd": 1})
+            self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
+            self.assertEqual(box.get_attribute("value"), text)
+        self.click("计算")
+        self.assertEqual(self.result(), "290.22")
+
+    def test_text_inserted_into_a_hint_replaces_it(self):
+        for how, text in (("typed after a click", "600"), ("committed after the hint", "６００")):
+            with self.subTest(how):
+                self.open()
+                box = self.box("有效轮圈直径：")
+                ActionChains(self.driver).click(box).perform()
+                if how.startswith("typed"):
+                    self.assertEqual(self.selected(box), "ERD")  # shown as what typing replaces
+                    ActionChains(self.driver).send_keys(text).perform()
+                else:
+                    self.driver.execute_script("arguments[0].setSelectionRange(3, 3)", box)
+                    self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
+                self.assertEqual(box.get_attribute("value"), text)
+
+    def test_any_change_empties_the_result(self):
+        changes = {"typed": lambda box: box.send_keys("1"),
+                   "pasted": lambda box: self.driver.execute_cdp_cmd(
+                       "Input.insertText", {"text": "32"}),
+                   "picked": lambda box: self.driver.execute_script(
+                       "arguments[0].value = '4X';"
+                       "arguments[0].dispatchEvent(new InputEvent('input', {bubbles: true,"
+                       " inputType: 'insertReplacementText'}))", box)}
+        for how, change in changes.items():
+            with self.subTest(how):
+                self.open()
+                self.fill(WORKED_EXAMPLE)
+                self.click("计算")
+                self.assertEqual(self.result(), "290.22")
+                box = self.box("交织编法：" if how == "picked" else "钢 线 数：")
+                box.click()
+                change(box)
+                self.assertEqual(self.result(), "")
+
+    def test_clear_empties_the_boxes_and_keeps_the_lists(self):
+        self.open()
+        self.fill(WORKED_EXAMPLE)
+        self.click("计算")
+        self.click("清空")
+        for label, text in WORKED_EXAMPLE.items():
+            kept = label in ("钢 线 数：", "交织编法：")
+            self.assertEqual(self.box(label).get_attribute("value"), text if kept else "")
+        self.assertEqual(self.result(), "")
+
+    def test_double_click_selects_the_whole_number(self):
+        rows = [("有效轮圈直径：", "ERD600", "600"), ("有效轮圈直径：", "3 6", "3 6"),
+                ("钢线长度：", "290.22", "290.22"), ("花鼓直径：", "&H1F", "&H1F"),
+                ("花鼓直径：", "295.", "295.")]
+        for label, text, selected in rows:
+            with self.subTest(text):
+                self.open()
+                box = self.box(label)
+                self.driver.execute_script("arguments[0].value = arguments[1]", box, text)
+                # Near the end of the text, on its last character.
+                end = self.driver.execute_script(
+                    "const c = document.createElement('canvas').getContext('2d');"
+                    "c.font = getComputedStyle(arguments[0]).font;"
+                    "return c.measureText(arguments[0].value).width;", box)
+                left = -box.size["width"] / 2 + 5 + end - 2
+                ActionChains(self.driver).move_to_element_with_offset(box, left, 0) \
+                    .double_click().perform()
+                self.assertEqual(self.selected(box), selected)
+
+
+class Errors(Page):
+    ROWS = [  # what is typed, the number and the message the dialog shows
+        ({"钢 线 数：": "0"}, "11", "除数为零：钢线数为 0"),
+        ({"有效轮圈直径：": "1E400"}, "6", "溢出：输入的数字太大"),
+        ({"交织编法：": "5X"}, "380", "无效的交织编法：“\u20685X\u2069”"),  # isolated
+    ]
+
+    def test_each_error_shows_its_message_and_the_page_goes_on(self):
+        for typed, number, message in self.ROWS:
+            for key in (Keys.ENTER, Keys.ESCAPE):
+                with self.subTest(number=number, key=key):
+                    self.open()
+                    self.fill(WORKED_EXAMPLE)
+                    self.click("计算")
+                    self.fill(typed)  # set, not typed: the last length stays on screen
+                    button = self.driver.find_element(By.ID, "Command1")
+                    button.click()
+                    dialog = self.driver.find_element(By.TAG_NAME, "dialog")
+                    self.assertTrue(dialog.get_attribute("open") is not None)
+                    self.assertEqual(dialog.find_element(By.TAG_NAME, "h2").text,
+                                     f"错误 {number}")
+                    self.assertTrue(dialog.find_element(By.TAG_NAME, "p").text
+                                    .startswith(message))
+                    ActionChains(self.driver).send_keys(key).perform()
+                    self.assertIsNone(dialog.get_attribute("open"))
+                    self.assertEqual(self.driver.switch_to.active_element, button)
+                    self.assertEqual(self.result(), "290.22")
+                    for label, text in {**WORKED_EXAMPLE, **typed}.items():
+                        self.assertEqual(self.box(label).get_attribute("value"), text)
+                    self.fill(WORKED_EXAMPLE)
+                    button.click()
+                    self.assertEqual(self.result(), "290.22")
+
+
+class Loading(Page):
+    def test_from_a_file_nothing_is_fetched(self):
+        self.driver.get_log("performance")  # what earlier tests logged
+        self.open()
+        self.fill(WORKED_EXAMPLE)
+        self.click("计算")
+        fetched = {event["params"]["request"]["url"]
+                   for event in map(performance_event, self.driver.get_log("performance"))
+                   if event["method"] == "Network.requestWillBeSent"}
+        self.assertEqual({url for url in fetched if not url.startswith("data:")}, {PAGE.as_uri()})
+
+    def test_offline_after_one_visit(self):
+        server = http.server.ThreadingHTTPServer(
+            ("127.0.0.1", 0), functools.partial(QuietHandler, directory=str(PAGE_DIR)))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        url = f"http://127.0.0.1:{server.server_address[1]}/spokelength.html"
+        try:
+            self.open(url)
+            # The worker takes the page over once it has kept its files.
+            WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
+                "return navigator.serviceWorker.controller !== null"))
+        finally:
+            server.shutdown()
+            server.server_close()
+        self.open(url)
+        self.fill(WORKED_EXAMPLE)
+        self.click("计算")
+        self.assertEqual(self.result(), "290.22")
+
+    def test_the_script_carries_no_text_of_its_own(self):
+        chinese = re.findall(r"[\u3000-\u9fff\uff00-\uffef]+", SCRIPT.read_text(encoding="utf-8"))
+        self.assertEqual(chinese, [])
+
+
+class Phone(Page):
+    @classmethod
+    def setUpClass(cls):
+        cls.driver = browser(360, 640)
+        cls.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+        cls.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+
+    def test_fits_the_screen_with_targets_a_thumb_can_hit(self):
+        self.open()
+        self.assertLessEqual(self.driver.execute_script(
+            "return document.documentElement.scrollWidth"), 360)
+        for control in self.driver.find_elements(By.CSS_SELECTOR, "#Form1 input, #Form1 button"):
+            with self.subTest(control.get_attribute("id")):
+                rect = self.driver.execute_script(
+                    "return arguments[0].getBoundingClientRect().toJSON()", control)
+                self.assertGreaterEqual(rect["left"], 0)
+                self.assertLessEqual(rect["right"], 360)
+                self.assertLessEqual(rect["bottom"], 640)
+                self.assertGreaterEqual(rect["height"], 44)
+                self.assertIn(control.get_attribute("inputmode"), (None, "decimal", "text"))
+
+    def test_worked_example_with_the_go_key(self):
+        self.open()
+        self.fill(WORKED_EXAMPLE)
+        self.box("花鼓辐条孔直径：").send_keys(Keys.ENTER)
+        self.assertEqual(self.result(), "290.22")
+
+
+class Accessibility(Page):
+    def test_no_serious_or_critical_violation(self):
+        for scheme in ("light", "dark"):
+            for width in (1280, 360):
+                with self.subTest(scheme=scheme, width=width):
+                    self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+                        "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+                    self.driver.set_window_size(width, 800)
+                    self.open()
+                    self.fill(WORKED_EXAMPLE)
+                    self.click("计算")
+                    self.driver.execute_script(AXE.read_text(encoding="utf-8"))
+                    violations = self.driver.execute_async_script(
+                        "axe.run(document).then(r => arguments[0](r.violations))")
+                    serious = [(v["id"], [n["target"] for n in v["nodes"]]) for v in violations
+                               if v["impact"] in ("serious", "critical")]
+                    self.assertEqual(serious, [])
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+def performance_event(entry):
+    return json.loads(entry["message"])["message"]
+
+
+if __name__ == "__main__":
+    unittest.main(argv=[sys.argv[0], *sys.argv[3:]])

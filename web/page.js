@@ -1,0 +1,111 @@
+// SPDX-FileCopyrightText: 2026 Spoke length calculator developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The page's behaviour. It carries texts only: the boxes' texts go to the engine as typed, and
+// what the engine gives (a length's text, or an error's number and message) is shown as given.
+'use strict';
+
+(() => {
+  const form = document.getElementById('Form1');
+  const box = (id) => document.getElementById(id);
+  const result = box('Te5');
+  const inputs = ['Co1', 'Te1', 'Te2', 'Te3', 'Te4', 'Co2'].map(box);
+  const dialog = box('error');
+
+  // The engine loads while the page is in use; a click before it is ready waits for it.
+  const engine = SpokeEngine().then((module) => {
+    const calls = {
+      calculate: module.cwrap('calculate', 'number', Array(6).fill('string')),
+      shownText: module.cwrap('shownText', 'string', []),
+      findNumber: module.cwrap('findNumber', 'boolean', ['string', 'number']),
+      numberStart: module.cwrap('numberStart', 'number', []),
+      numberEnd: module.cwrap('numberEnd', 'number', []),
+    };
+    performance.mark('engine-ready');
+    document.documentElement.dataset.engine = 'ready';
+    return calls;
+  });
+
+  // A modal dialog: closed, it gives the focus back to where it was.
+  function showError(number, message) {
+    box('error-number').textContent = number;
+    box('error-message').textContent = message;
+    dialog.showModal();
+  }
+
+  // The calculate button, Enter in a box, or a phone's Go key.
+  form.addEventListener('submit', async (event) => {
+    event.preventDefault();
+    const calls = await engine;
+    const error = calls.calculate(...inputs.map((input) => input.value));
+    if (error === 0) result.value = calls.shownText();
+    else showError(error, calls.shownText());
+  });
+
+  // The clear button empties the boxes; the lists keep their choice.
+  box('Command2').addEventListener('click', () => {
+    for (const id of ['Te1', 'Te2', 'Te3', 'Te4', 'Te5']) box(id).value = '';
+  });
+
+  // The result shows the length of the inputs on screen or nothing.
+  for (const input of inputs) input.addEventListener('input', () => { result.value = ''; });
+
+  // A box showing its hint: focus selects it, and whatever is inserted into it replaces it
+  // (typed, pasted, dropped, or committed by an input method).
+  for (const input of form.querySelectorAll('input[data-hint]')) {
+    const hint = input.dataset.hint;
+    let before = null;
+    const remember = () => { before = input.value; };
+    const replaceHint = () => {
+      const inserted = before === hint ? insertedInto(hint, input.value) : null;
+      if (inserted !== null) input.setRangeText(inserted, 0, input.value.length, 'end');
+    };
+    input.addEventListener('focus', () => { if (input.value === hint) input.select(); });
+    input.addEventListener('compositionstart', remember);
+    input.addEventListener('beforeinput', (event) => { if (!event.isComposing) remember(); });
+    input.addEventListener('input', (event) => { if (!event.isComposing) replaceHint(); });
+    input.addEventListener('compositionend', replaceHint);
+  }
+
+  // What was inserted into `hint` to make `text`, or null where `text` did not come about so.
+  function insertedInto(hint, text) {
+    if (text.length <= hint.length) return null;
+    for (let at = 0; at <= hint.length; ++at) {
+      if (text.startsWith(hint.slice(0, at)) && text.endsWith(hint.slice(at))) {
+        return text.slice(at, at + text.length - hint.length);
+      }
+    }
+    return null;
+  }
+
+  // A double-click selects the whole number under the pointer, as the engine reads numbers.
+  for (const input of [...inputs, result]) {
+    let caret = 0;
+    input.addEventListener('mouseup', (event) => {
+      if (event.detail === 1) caret = input.selectionStart;
+    });
+    input.addEventListener('dblclick', async () => {
+      const calls = await engine;
+      if (calls.findNumber(input.value, caret)) {
+        input.setSelectionRange(calls.numberStart(), calls.numberEnd());
+      }
+    });
+  }
+
+  // As the window starts: the spoke count ready to be typed over, where the window's arrangement
+  // shows (a phone keeps its keyboard down until a box is touched).
+  if (matchMedia('(min-width: 720px)').matches) {
+    box('Co1').focus();
+    box('Co1').select();
+  }
+
+  // Served from the web, the page keeps itself for offline use and can be installed.
+  if (location.protocol === 'https:' || location.protocol === 'http:') {
+    const manifest = document.createElement('link');
+    manifest.rel = 'manifest';
+    manifest.href = 'manifest.webmanifest';
+    document.head.append(manifest);
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js');
+  }
+})();
