@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 
 # SPDX-FileCopyrightText: 2026 Spoke length calculator developers
 #
@@ -169,7 +169,10 @@ class Calculating(Page):
 class Errors(Page):
     ROWS = [  # what is typed, the number and the message the dialog shows
         ({"钢 线 数：": "0"}, "11", "除数为零：钢线数为 0"),
+        ({"钢 线 数：": "0", "交织编法：": "直拉"}, "5", "无效运算：钢线数为 0"),
+        ({"钢 线 数：": "1E-307"}, "6", "溢出：钢线数太接近 0"),
         ({"有效轮圈直径：": "1E400"}, "6", "溢出：输入的数字太大"),
+        ({"有效轮圈直径：": "1E200", "花鼓直径：": "1E200"}, "6", "溢出：计算结果太大"),
         ({"交织编法：": "5X"}, "380", "无效的交织编法：“\u20685X\u2069”"),  # isolated
     ]
 
@@ -211,7 +214,7 @@ class Loading(Page):
                    if event["method"] == "Network.requestWillBeSent"}
         self.assertEqual({url for url in fetched if not url.startswith("data:")}, {PAGE.as_uri()})
 
-    def test_offline_after_one_visit(self):
+    def test_installable_and_offline_after_one_visit(self):
         server = http.server.ThreadingHTTPServer(
             ("127.0.0.1", 0), functools.partial(QuietHandler, directory=str(PAGE_DIR)))
         threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -221,6 +224,8 @@ class Loading(Page):
             # The worker takes the page over once it has kept its files.
             WebDriverWait(self.driver, 10).until(lambda d: d.execute_script(
                 "return navigator.serviceWorker.controller !== null"))
+            installable = self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})
+            self.assertEqual(installable["installabilityErrors"], [])
         finally:
             server.shutdown()
             server.server_close()
