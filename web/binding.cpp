@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the page calls: the engine behind a few C functions that take and give UTF-8 texts, so
-// that the page's script carries texts only and every rule stays here.
+// The page's calls: the window's handlers, over texts instead of controls.
+#include "web/binding.h"
+
 #include <cstdint>
 #include <new>
 #include <optional>
@@ -31,8 +32,8 @@ std::int16_t crossingsOf(std::string_view lacing) {
   return runtime::typedCrossings(lacing);
 }
 
-// Bytes of a UTF-8 sequence the page's text encoder wrote: a lone surrogate of a JavaScript
-// string comes as three bytes, which the decoder refuses, and counts as one UTF-16 unit.
+// The page counts positions in UTF-16 units, the engine in UTF-8 bytes: a character beyond
+// U+FFFF is two units. A byte the decoder refuses (the page's encoder writes none) is one.
 struct Step {
   std::size_t bytes;
   int units;
@@ -40,7 +41,7 @@ struct Step {
 Step stepAt(std::string_view text, std::size_t pos) {
   if (const auto decoded = runtime::utf8::decodedAt(text, pos))
     return {decoded->length, decoded->character > 0xFFFF ? 2 : 1};
-  return {std::min<std::size_t>(3, text.size() - pos), 1};
+  return {1, 1};
 }
 
 std::size_t bytesBefore(std::string_view text, int units) {
@@ -67,12 +68,12 @@ int unitsBefore(std::string_view text, std::size_t bytes) {
 
 extern "C" {
 
-/// Calculates the spoke length of the boxes' texts, in the boxes' order. 0 when it shows a length
-/// (shownText() is its display text); otherwise the error number, and shownText() is the error's
-/// message.
 int calculate(const char* spokeCount, const char* rimDiameter, const char* flangeDiameter,
               const char* centreOffset, const char* holeDiameter, const char* lacing) {
   try {
+    for (const char* text :
+         {spokeCount, rimDiameter, flangeDiameter, centreOffset, holeDiameter, lacing})
+      if (text == nullptr) throw std::bad_alloc();
     const calc::SpokeInputs inputs{spokeCount,     crossingsOf(lacing), rimDiameter,
                                    flangeDiameter, centreOffset,        holeDiameter};
     shown = runtime::displayText(calc::ComputeSpokeLength(inputs), ".");
@@ -87,12 +88,10 @@ int calculate(const char* spokeCount, const char* rimDiameter, const char* flang
   }
 }
 
-/// The last calculation's display text or message.
 const char* shownText() { return shown.c_str(); }
 
-/// Finds the number around UTF-16 position `position` of `text`, as a double-click selects it;
-/// false where none stands there. numberStart() and numberEnd() give it in UTF-16 positions.
 bool findNumber(const char* text, int position) {
+  if (text == nullptr) return false;
   const std::string_view whole(text);
   const std::optional<runtime::TextSpan> span =
       runtime::numberSpanAt(whole, bytesBefore(whole, position));

@@ -15,10 +15,22 @@
 
   // The engine loads while the page is in use; a click before it is ready waits for it.
   const engine = SpokeEngine().then((module) => {
+    // Texts go to the engine on its heap, not on its stack of a few megabytes, which a pasted
+    // text could overrun; one that finds no memory goes as none, and the engine says so.
+    const withTexts = (call) => (...texts) => {
+      const pointers = texts.map((text) => module.allocateUTF8(text));
+      try {
+        return call(...pointers);
+      } finally {
+        pointers.forEach((pointer) => module._free(pointer));
+      }
+    };
+    const calculate = module.cwrap('calculate', 'number', Array(6).fill('number'));
+    const findNumber = module.cwrap('findNumber', 'boolean', ['number', 'number']);
     const calls = {
-      calculate: module.cwrap('calculate', 'number', Array(6).fill('string')),
+      calculate: withTexts(calculate),
       shownText: module.cwrap('shownText', 'string', []),
-      findNumber: module.cwrap('findNumber', 'boolean', ['string', 'number']),
+      findNumber: (text, position) => withTexts((pointer) => findNumber(pointer, position))(text),
       numberStart: module.cwrap('numberStart', 'number', []),
       numberEnd: module.cwrap('numberEnd', 'number', []),
     };

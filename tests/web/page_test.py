@@ -136,6 +136,17 @@ class Calculating(Page):
                 change(box)
                 self.assertEqual(self.result(), "")
 
+    def test_a_text_of_megabytes_leaves_the_page_working(self):
+        self.open()
+        self.fill({**WORKED_EXAMPLE, "花鼓中心偏移量：": "3" * 8_000_000})
+        self.click("计算")
+        self.assertEqual(self.driver.find_element(By.TAG_NAME, "h2").text, "错误 6")
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.fill(WORKED_EXAMPLE)
+        self.click("计算")
+        self.assertEqual(self.result(), "290.22")
+        self.assertEqual([entry["message"] for entry in self.driver.get_log("browser")], [])
+
     def test_clear_empties_the_boxes_and_keeps_the_lists(self):
         self.open()
         self.fill(WORKED_EXAMPLE)
