@@ -8,13 +8,18 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QResource>
 #include <QStringList>
 
 namespace {
 
-// The family of a font the program carries, once registered; empty if it cannot be read.
+// The family of a font the program carries, once registered; empty if it cannot be read. Read
+// where the program holds it (stored uncompressed), not from a copy: the font database and the
+// glyph renderer keep using the data.
 QString carriedFamily(const QString& file) {
-  const int id = QFontDatabase::addApplicationFont(file);
+  const QResource font(file);
+  const int id = QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+      reinterpret_cast<const char*>(font.data()), static_cast<qsizetype>(font.size())));
   return QFontDatabase::applicationFontFamilies(id).value(0);
 }
 
