@@ -131,7 +131,7 @@ def label_font(font_path, form):
     """The carried serif face cut to the labels' characters, as WOFF2."""
     texts = [form.property(name, "text") for name in form.widgets
              if form.widgets[name].get("class") == "QLabel"]
-    font = TTFont(font_path)
+    font = TTFont(font_path, recalcTimestamp=False)  # the same page from the same sources
     options = subset.Options()
     options.flavor = "woff2"
     options.name_IDs = ["*"]  # the renamed family and the licence entries stay
