@@ -270,7 +270,13 @@ class Phone(Page):
                 self.assertLessEqual(rect["right"], 360)
                 self.assertLessEqual(rect["bottom"], 640)
                 self.assertGreaterEqual(rect["height"], 44)
-                self.assertIn(control.get_attribute("inputmode"), (None, "decimal", "text"))
+                # Digits and a point for numbers, letters too for the lacing; any text typed in.
+                keyboard = {"Co2": "text", "Command1": None, "Command2": None}
+                control_id = control.get_attribute("id")
+                self.assertEqual(control.get_attribute("inputmode"),
+                                 keyboard.get(control_id, "decimal"))
+                if control.tag_name == "input":
+                    self.assertEqual(control.get_attribute("type"), "text")
 
     def test_worked_example_with_the_go_key(self):
         self.open()
