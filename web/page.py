@@ -11,18 +11,26 @@ browser needs to install it and open it offline (a web app manifest, a service w
 The form comes from the window description: the same labels, boxes, texts, lists, drawings and
 places, so that the page cannot drift from the window.
 
-usage: page.py FORM.ui TEMPLATE.html STYLE.css SCRIPT.js ENGINE.js WORKER.js PICTURES_DIR
-               SERIF_FONT VERSION OUTPUT_DIR [--floor]
+usage: page.py --form FORM.ui --template PAGE.html --style PAGE.css --script PAGE.js
+               --engine ENGINE.js --worker SW.js.in --pictures DIR --serif SERIF.otf
+               --sans SANS.otf --messages SOURCE... --version M.mm --output DIR [--floor]
+
+The page carries two faces, each cut to the characters it draws: the serif face for the labels,
+as the window's, and the sans-serif face for the rest (title, buttons, the error dialog with
+every message of the engine, read from the engine's sources named by --messages), so that a
+browser without Chinese fonts shows all of it.
 
 --floor writes the same page without the engine (its script is a stand-in that is ready at once),
 to measure what the engine adds to loading.
 """
+import argparse
 import base64
 import hashlib
 import html
 import io
 import json
 import pathlib
+import re
 import shutil
 import sys
 import xml.etree.ElementTree as ElementTree
@@ -31,6 +39,7 @@ from fontTools import subset
 from fontTools.ttLib import TTFont
 
 PAGE = "spokelength.html"
+PRINTABLE_ASCII = "".join(map(chr, range(0x20, 0x7F)))  # numbers and typed text in a message
 MANIFEST = "manifest.webmanifest"
 WORKER = "sw.js"
 ICONS = ("calculator.svg", "calculator-128.png", "calculator-256.png")
@@ -127,10 +136,24 @@ def form_markup(form, pictures):
             + "\n".join(parts) + "</form>")
 
 
-def label_font(font_path, form):
-    """The carried serif face cut to the labels' characters, as WOFF2."""
-    texts = [form.property(name, "text") for name in form.widgets
-             if form.widgets[name].get("class") == "QLabel"]
+def label_texts(form):
+    return [form.property(name, "text") for name in form.widgets
+            if form.widgets[name].get("class") == "QLabel"]
+
+
+def interface_texts(form, template, message_sources):
+    """What the page draws in its interface face: the title, the buttons, the page's own texts
+    and every string of the engine's messages."""
+    buttons = [form.property(name, "text") for name in form.widgets
+               if form.widgets[name].get("class") == "QPushButton"]
+    literal = re.compile(r'"((?:[^"\\]|\\.)*)"')
+    strings = [match.group(1) for source in message_sources
+               for match in literal.finditer(source.read_text(encoding="utf-8"))]
+    return [form.property("Form1", "windowTitle"), *buttons, template, *strings, PRINTABLE_ASCII]
+
+
+def cut_font(font_path, texts):
+    """The carried face cut to the characters of `texts`, as WOFF2."""
     font = TTFont(font_path, recalcTimestamp=False)  # the same page from the same sources
     options = subset.Options()
     options.flavor = "woff2"
@@ -144,27 +167,41 @@ def label_font(font_path, form):
     return out.getvalue()
 
 
+def family_of(font_path):
+    return TTFont(font_path)["name"].getBestFamilyName()
+
+
+def arguments(argv):
+    parser = argparse.ArgumentParser(description="Writes the calculator's page.")
+    for name in ("form", "template", "style", "script", "engine", "worker", "pictures", "serif",
+                 "sans", "output"):
+        parser.add_argument(f"--{name}", type=pathlib.Path, required=True)
+    parser.add_argument("--messages", type=pathlib.Path, nargs="+", required=True)
+    parser.add_argument("--version", required=True)
+    parser.add_argument("--floor", action="store_true")
+    return parser.parse_args(argv)
+
+
 def main(argv):
-    floor = "--floor" in argv
-    args = [a for a in argv if a != "--floor"]
-    (form_path, template, style, script, engine, worker, pictures, serif, version,
-     output) = args
-    form = Form(form_path)
-    pictures = pathlib.Path(pictures)
-    output = pathlib.Path(output)
+    args = arguments(argv)
+    floor, pictures, output = args.floor, args.pictures, args.output
+    form = Form(args.form)
     output.mkdir(parents=True, exist_ok=True)
     title = form.property("Form1", "windowTitle")
-    font = data_uri("font/woff2", label_font(serif, form))
-    page = (pathlib.Path(template).read_text(encoding="utf-8")
+    template = args.template.read_text(encoding="utf-8")
+    interface_font = cut_font(args.sans, interface_texts(form, template, args.messages))
+    page = (template
             .replace("@TITLE@", html.escape(title))
-            .replace("@VERSION@", html.escape(version))
+            .replace("@VERSION@", html.escape(args.version))
             .replace("@ICON@", data_uri("image/svg+xml", (pictures / "calculator.svg").read_bytes()))
-            .replace("@LABEL_FONT@", font)
-            .replace("@STYLE@", pathlib.Path(style).read_text(encoding="utf-8"))
+            .replace("@LABEL_FONT@", data_uri("font/woff2", cut_font(args.serif, label_texts(form))))
+            .replace("@INTERFACE_FAMILY@", family_of(args.sans))
+            .replace("@INTERFACE_FONT@", data_uri("font/woff2", interface_font))
+            .replace("@STYLE@", args.style.read_text(encoding="utf-8"))
             .replace("@FORM@", form_markup(form, pictures))
             .replace("@ENGINE@", FLOOR_ENGINE if floor else
-                     pathlib.Path(engine).read_text(encoding="utf-8"))
-            .replace("@SCRIPT@", pathlib.Path(script).read_text(encoding="utf-8")))
+                     args.engine.read_text(encoding="utf-8"))
+            .replace("@SCRIPT@", args.script.read_text(encoding="utf-8")))
     name = "floor.html" if floor else PAGE
     (output / name).write_text(page, encoding="utf-8")
     if floor:
@@ -173,7 +210,7 @@ def main(argv):
     files = [PAGE, MANIFEST, *ICONS]
     version_tag = hashlib.sha256(page.encode()).hexdigest()[:16]
     (output / WORKER).write_text(
-        pathlib.Path(worker).read_text(encoding="utf-8")
+        args.worker.read_text(encoding="utf-8")
         .replace("@CACHE@", f"spokelength-{version_tag}")
         .replace("@FILES@", json.dumps(files)), encoding="utf-8")
     manifest = {

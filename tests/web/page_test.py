@@ -12,6 +12,7 @@ usage: page_test.py PAGE_DIR AXE_CORE_DIR [unittest arguments]
 import functools
 import http.server
 import json
+import os
 import pathlib
 import re
 import sys
@@ -25,9 +26,10 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
+ROOT = pathlib.Path(__file__).resolve().parents[2]
 PAGE_DIR = pathlib.Path(sys.argv[1]).resolve()
 AXE = pathlib.Path(sys.argv[2]) / "node_modules" / "axe-core" / "axe.min.js"
-SCRIPT = pathlib.Path(__file__).resolve().parents[2] / "web" / "page.js"
+SCRIPT = ROOT / "web" / "page.js"
 PAGE = PAGE_DIR / "spokelength.html"
 WORKED_EXAMPLE = {"钢 线 数：": "36", "有效轮圈直径：": "600", "花鼓直径：": "45",
                   "花鼓中心偏移量：": "35", "花鼓辐条孔直径：": "2.6", "交织编法：": "3X"}
@@ -283,6 +285,40 @@ class Phone(Page):
         self.fill(WORKED_EXAMPLE)
         self.box("花鼓辐条孔直径：").send_keys(Keys.ENTER)
         self.assertEqual(self.result(), "290.22")
+
+
+class WithoutChineseFonts(Page):
+    """A desktop without Chinese fonts (a minimal install): the page draws every text of its own
+    with the faces it carries."""
+
+    @classmethod
+    def setUpClass(cls):
+        os.environ["FONTCONFIG_FILE"] = str(ROOT / "tests" / "fonts-dejavu-only.conf")
+        try:
+            cls.driver = browser()
+        finally:
+            del os.environ["FONTCONFIG_FILE"]
+
+    def faces(self, element):
+        node = self.driver.execute_cdp_cmd("DOM.requestNode", {
+            "objectId": self.driver.execute_cdp_cmd("Runtime.evaluate", {
+                "expression": f"document.querySelector('{element}')"})["result"]["objectId"]})
+        fonts = self.driver.execute_cdp_cmd("CSS.getPlatformFontsForNode", node)["fonts"]
+        return {font["familyName"] for font in fonts if not font["isCustomFont"]}
+
+    def test_every_text_of_the_page_is_drawn_with_its_own_faces(self):
+        self.open()
+        self.fill({"交织编法：": "5X"})
+        self.click("计算")
+        self.driver.execute_cdp_cmd("DOM.enable", {})
+        self.driver.execute_cdp_cmd("CSS.enable", {})
+        self.driver.execute_cdp_cmd("DOM.getDocument", {})
+        elements = ["h1", "#Label8", "#Command1", "#Command2", "#error-heading",
+                    "#error-message", "#error-close"]
+        elements += [f"#Label{number}" for number in range(1, 8)]
+        for element in elements:
+            with self.subTest(element):
+                self.assertEqual(self.faces(element), set())
 
 
 class Accessibility(Page):
