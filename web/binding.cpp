@@ -5,7 +5,6 @@
 // The page's calls: the window's handlers, over texts instead of controls.
 #include "web/binding.h"
 
-#include <cstdint>
 #include <new>
 #include <optional>
 #include <string>
@@ -24,13 +23,6 @@ namespace {
 std::string shown;
 int spanStart = -1;
 int spanEnd = -1;
-
-// The crossing count of the lacing box: a list item as picked, or the lacing typed into it.
-std::int16_t crossingsOf(std::string_view lacing) {
-  for (std::size_t index = 0; index < std::size(runtime::kLacings); ++index)
-    if (lacing == runtime::kLacings[index]) return static_cast<std::int16_t>(index);
-  return runtime::typedCrossings(lacing);
-}
 
 // The page counts positions in UTF-16 units, the engine in UTF-8 bytes: a character beyond
 // U+FFFF is two units. A byte the decoder refuses (the page's encoder writes none) is one.
@@ -74,8 +66,9 @@ int calculate(const char* spokeCount, const char* rimDiameter, const char* flang
     for (const char* text :
          {spokeCount, rimDiameter, flangeDiameter, centreOffset, holeDiameter, lacing})
       if (text == nullptr) throw std::bad_alloc();
-    const calc::SpokeInputs inputs{spokeCount,     crossingsOf(lacing), rimDiameter,
-                                   flangeDiameter, centreOffset,        holeDiameter};
+    const calc::SpokeInputs inputs{spokeCount,   runtime::typedCrossings(lacing),
+                                   rimDiameter,  flangeDiameter,
+                                   centreOffset, holeDiameter};
     shown = runtime::displayText(calc::ComputeSpokeLength(inputs), ".");
     return 0;
   } catch (const runtime::RuntimeError& error) {

@@ -34,8 +34,7 @@
       numberStart: module.cwrap('numberStart', 'number', []),
       numberEnd: module.cwrap('numberEnd', 'number', []),
     };
-    performance.mark('engine-ready');
-    document.documentElement.dataset.engine = 'ready';
+    performance.mark('engine-ready');  // what tests and the benchmark wait for
     return calls;
   });
 

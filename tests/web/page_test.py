@@ -8,6 +8,8 @@
 builder would: by keyboard, through an input method, on a phone, offline.
 
 usage: page_test.py PAGE_DIR AXE_CORE_DIR [unittest arguments]
+
+Imported (by the page's benchmark and screenshots), it takes the build's page.
 """
 import functools
 import http.server
@@ -27,10 +29,10 @@ from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-PAGE_DIR = pathlib.Path(sys.argv[1]).resolve()
-AXE = pathlib.Path(sys.argv[2]) / "node_modules" / "axe-core" / "axe.min.js"
 SCRIPT = ROOT / "web" / "page.js"
+PAGE_DIR = ROOT / "build-web"
 PAGE = PAGE_DIR / "spokelength.html"
+AXE_DIR = PAGE_DIR / "cmake" / "axe"
 WORKED_EXAMPLE = {"钢 线 数：": "36", "有效轮圈直径：": "600", "花鼓直径：": "45",
                   "花鼓中心偏移量：": "35", "花鼓辐条孔直径：": "2.6", "交织编法：": "3X"}
 
@@ -57,7 +59,7 @@ class Page(unittest.TestCase):
     def open(self, url=None):
         self.driver.get(url or PAGE.as_uri())
         WebDriverWait(self.driver, 10).until(
-            lambda d: d.execute_script("return document.documentElement.dataset.engine"))
+            lambda d: d.execute_script("return performance.getEntriesByName('engine-ready')[0]"))
 
     def box(self, label):
         """The control a label names, found as a screen reader finds it."""
@@ -332,7 +334,8 @@ class Accessibility(Page):
                     self.open()
                     self.fill(WORKED_EXAMPLE)
                     self.click("计算")
-                    self.driver.execute_script(AXE.read_text(encoding="utf-8"))
+                    axe = AXE_DIR / "node_modules" / "axe-core" / "axe.min.js"
+                    self.driver.execute_script(axe.read_text(encoding="utf-8"))
                     violations = self.driver.execute_async_script(
                         "axe.run(document).then(r => arguments[0](r.violations))")
                     serious = [(v["id"], [n["target"] for n in v["nodes"]]) for v in violations
@@ -350,4 +353,6 @@ def performance_event(entry):
 
 
 if __name__ == "__main__":
+    PAGE_DIR, AXE_DIR = (pathlib.Path(path).resolve() for path in sys.argv[1:3])
+    PAGE = PAGE_DIR / "spokelength.html"
     unittest.main(argv=[sys.argv[0], *sys.argv[3:]])
