@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The window's buttons, driven by simulated clicks and keys, and its reports of errors.
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
@@ -477,6 +478,7 @@ class Form1EventsTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     auto* edit = form.findChild<QLineEdit*>(box);
+    edit->clear();  // from nothing, a text is no insertion into the hint
     edit->setText(before);
     QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(edit->width() - 4, edit->height() / 2));
     QTRY_VERIFY(edit->hasFocus());
@@ -502,6 +504,33 @@ class Form1EventsTest : public QObject {
       QTRY_COMPARE(form.maximumSize(), fixed);
       QCOMPARE(form.size(), fixed);
     }
+  }
+
+  // A loaded machine, a remote desktop or an input method may deliver the keys typed after Tab in
+  // one batch with the focus, before anything the focus queued has run.
+  void keysBatchedWithTheFocusAreKept_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("before");  // the box in front of it in the tab order
+    QTest::newRow("ERD") << "Te1"
+                         << "Co1";
+    QTest::newRow("d") << "Te2"
+                       << "Te1";
+    QTest::newRow("S") << "Te4"
+                       << "Te3";
+  }
+  void keysBatchedWithTheFocusAreKept() {
+    QFETCH(QString, box);
+    QFETCH(QString, before);
+    Form1 form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.findChild<QWidget*>(before)->setFocus();
+    QCoreApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), "600");
+    QCoreApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Period);
+    QCOMPARE(form.findChild<QLineEdit*>(box)->text(), QString("600."));
   }
 
   void typingRightAfterStartReplacesTheSpokeCount_data() {
@@ -549,6 +578,9 @@ class Form1EventsTest : public QObject {
     QTest::newRow("middle-click paste") << "middle click"
                                         << "ERD"
                                         << "600";
+    QTest::newRow("a screen reader's insertion") << "accessibility"
+                                                 << "ERD"
+                                                 << "600";
     QTest::newRow("edited box, typed") << "typing"
                                        << "ERD1"
                                        << "ERD1600";
@@ -566,9 +598,13 @@ class Form1EventsTest : public QObject {
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto* edit = form.findChild<QLineEdit*>("Te1");
+    edit->clear();  // from nothing, a text is no insertion into the hint
     edit->setText(before);
     const QPoint end(edit->width() - 4, edit->height() / 2);
-    if (means == "typing") {
+    if (means == "accessibility") {
+      QAccessible::queryAccessibleInterface(edit)->editableTextInterface()->insertText(
+          int(before.size()), "600");
+    } else if (means == "typing") {
       edit->setFocus();
       QCoreApplication::processEvents();
       edit->end(false);

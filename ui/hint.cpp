@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A click into a hint would put the caret after it, and typing would extend it ("ERD600"); a
-// middle-click paste or a drop inserts where the pointer is, whatever is selected.
+// middle-click paste, a drop or a screen reader inserts where it likes, whatever is selected.
 #include "ui/hint.h"
 
 #include <QEvent>
@@ -24,18 +24,24 @@ std::optional<QString> insertedInto(const QString& hint, const QString& text) {
 class HintSelector : public QObject {
  public:
   explicit HintSelector(QLineEdit* box) : QObject(box), hint_(box->text()), shown_(hint_) {
-    // The box tells of an edit before it tells of the text's change: shown_ is still the text the
-    // edit was made to.
-    connect(box, &QLineEdit::textEdited, this,
-            [this, box](const QString& text) { keepInsertedOnly(box, text); });
-    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
+    // Every change, not only the user's edits: a screen reader inserts by setting the whole text.
+    connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) {
+      keepInsertedOnly(box, text);
+      shown_ = text;
+    });
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     auto* box = static_cast<QLineEdit*>(watched);
     if (event->type() == QEvent::FocusIn && box->text() == hint_)
-      // Queued: a mouse press places the caret after the focus arrives.
-      QMetaObject::invokeMethod(box, &QLineEdit::selectAll, Qt::QueuedConnection);
+      // Queued: a mouse press places the caret after the focus arrives. Keys may arrive first, in
+      // one batch with the focus: what they typed is no hint to select.
+      QMetaObject::invokeMethod(
+          box,
+          [box, hint = hint_] {
+            if (box->text() == hint) box->selectAll();
+          },
+          Qt::QueuedConnection);
     return false;
   }
 

@@ -9,6 +9,7 @@ class QLineEdit;
 
 /// While `box` holds exactly the text it was built with, it selects that text whole whenever it
 /// gets the focus, by mouse as by keyboard, and whatever is inserted into it by any means (typing
-/// after the hint, a middle-click paste, a drop) replaces the hint, so that no hint is left
-/// before or after a number. The hint stays real text; once edited, the box behaves as any box.
+/// after the hint, a middle-click paste, a drop, a screen reader) replaces the hint, so that no
+/// hint is left before or after a number. The hint stays real text; once edited, the box behaves as
+/// any box.
 void selectHintOnFocus(QLineEdit* box);
