@@ -340,6 +340,18 @@ class Form1EventsTest : public QObject {
     QVERIFY2(form.formState().te5.isEmpty(), qPrintable(form.formState().te5));
   }
 
+  void aLongPasteIsKeptWhole() {
+    Form1 form;
+    typeWheel(form, "36");
+    auto* erd = form.findChild<QLineEdit*>("Te1");
+    QGuiApplication::clipboard()->setText(QString(99'997, u' ') + "600");  // its last 0 counts
+    erd->setFocus();
+    erd->selectAll();
+    QTest::keyClick(erd, Qt::Key_V, Qt::ControlModifier);
+    click(form, "Command1");
+    QCOMPARE(form.formState().te5, QString("290.22"));
+  }
+
   void wheelOverAListWithoutTheFocusChangesNothing() {
     Form1 form;
     form.show();

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <limits>
 
 #include "engine/displaytext.h"
 #include "engine/lacing.h"
@@ -66,6 +67,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
   const std::initializer_list<QLineEdit*> inputs{
       ui_->Co1->lineEdit(), ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Co2->lineEdit()};
   for (QLineEdit* box : inputs) {
+    // A pasted text is kept whole: cut at the toolkit's default length, it would be read as
+    // another number.
+    box->setMaxLength(std::numeric_limits<int>::max());
     selectNumberOnDoubleClick(box);
     // The result box shows the length of the inputs on screen or nothing: a length left there
     // after an input changed would be read as the new one's. A failed calculation finds it empty
