@@ -9,6 +9,7 @@
 #include <new>
 
 #include "host/application.h"
+#include "host/screenfiller.h"
 
 namespace host {
 namespace {
@@ -20,6 +21,8 @@ void showMessageBox(QWidget& owner, const runtime::RuntimeError& error) {
   QMessageBox box(QMessageBox::Critical, programTitle(), text, QMessageBox::NoButton, &owner);
   // Named here: some desktop themes ask the toolkit for a button text it has no Chinese for.
   box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+  box.winId();
+  fillScreenWhenAsked(box);
   box.exec();
 }
 

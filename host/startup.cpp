@@ -8,7 +8,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QWindow>
+
+#include "host/screenfiller.h"
 #ifdef _WIN32
 #include <windows.h>
 
@@ -36,34 +37,6 @@ void selectText(QWidget& control) {
   if (edit) edit->selectAll();
 }
 
-// A fixed-size window asked to fill the screen (a title bar drawn by the toolkit itself, as on
-// Wayland, offers maximise whatever the window's hints say, and a compositor may refuse a
-// maximised or full-screen window any other size) takes the size it is given while it fills it,
-// its controls staying where they are. The limit is lifted as the request is made, before the
-// compositor answers with the size; it comes back once the desktop has restored the window,
-// which must not be resized before it has said so.
-class ScreenFiller : public QObject {
- public:
-  explicit ScreenFiller(QWidget& form) : QObject(&form), form_(form), fixed_(form.maximumSize()) {
-    connect(form.windowHandle(), &QWindow::windowStateChanged, this, [this](Qt::WindowState state) {
-      if (state == Qt::WindowMaximized || state == Qt::WindowFullScreen)
-        form_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    });
-    form.installEventFilter(this);
-  }
-
-  bool eventFilter(QObject*, QEvent* event) override {
-    constexpr Qt::WindowStates kFilling = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (event->type() == QEvent::WindowStateChange && !(form_.windowState() & kFilling))
-      form_.setMaximumSize(fixed_);
-    return false;
-  }
-
- private:
-  QWidget& form_;
-  const QSize fixed_;
-};
-
 }  // namespace
 
 void markRunning() {
@@ -77,7 +50,7 @@ void markRunning() {
 void showStartupForm(QWidget& form) {
   QApplication::setWindowIcon(form.windowIcon());
   form.show();
-  new ScreenFiller(form);
+  fillScreenWhenAsked(form);
   if (QWidget* first = firstInTabOrder(form)) {
     first->setFocus(Qt::TabFocusReason);
     selectText(*first);  // typing replaces what it holds, as in the platform's own dialogs

@@ -396,7 +396,9 @@ class Form1EventsTest : public QObject {
     type(form.findChild<QWidget*>("Co2"), lacing);
     QString title, shown;
     QStringList buttons;
-    QTimer poll;  // reads the dialog while it is open, then closes it
+    const QWidget* owner = nullptr;
+    bool fillsTheScreen = false;  // when a desktop maximises it anyway
+    QTimer poll;                  // reads the dialog while it is open, then closes it
     connect(&poll, &QTimer::timeout, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
@@ -404,6 +406,9 @@ class Form1EventsTest : public QObject {
       title = box->windowTitle();
       shown = box->text();
       for (const QAbstractButton* button : box->buttons()) buttons << button->text();
+      owner = box->parentWidget();
+      box->windowHandle()->setWindowStates(Qt::WindowMaximized);
+      fillsTheScreen = box->maximumSize() == QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
       box->accept();
     });
     poll.start(10);
@@ -414,6 +419,8 @@ class Form1EventsTest : public QObject {
     QCOMPARE(title, QString("辐条长度计算器"));
     QCOMPARE(shown, text);
     QCOMPARE(buttons, QStringList{"确定"});
+    QCOMPARE(owner, &form);
+    QVERIFY(fillsTheScreen);
   }
 
   void typedLacingIsTakenForTheItemItNames_data() {
