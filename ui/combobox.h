@@ -15,3 +15,7 @@ int listIndex(const QComboBox& combo);
 /// Lets the mouse wheel change `combo`'s item only while it has the keyboard focus, as on
 /// Windows, so that a wheel turned over the window while the pointer passes never changes it.
 void turnOnlyWithFocus(QComboBox* combo);
+
+/// Picks the item that a screen reader selects in `combo`'s list while the list is closed, as a
+/// click on it would (the toolkit itself only marks it selected there).
+void pickWhatIsSelectedFromOutside(QComboBox* combo);

@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <limits>
 
 #include "engine/displaytext.h"
@@ -16,6 +17,7 @@
 #include "engine/spokelength.h"
 #include "host/errorreport.h"
 
+#include "ui/accessibility.h"
 #include "ui/appearance.h"
 #include "ui/combobox.h"
 #include "ui/fonts.h"
@@ -41,27 +43,40 @@ std::int16_t crossingsOf(const QComboBox& lacing) {
   return runtime::typedCrossings(lacing.currentText().toStdString());
 }
 
-// The text of the label that names `control`.
-QString labelOf(const QWidget& form, const QWidget* control) {
+// What a screen reader calls `control`: the text of the label that names it, without the blanks
+// that space it out and the closing colon ("钢 线 数：" is 钢线数).
+QString spokenLabelOf(const QWidget& form, const QWidget* control) {
   for (const QLabel* label : form.findChildren<QLabel*>())
-    if (label->buddy() == control) return label->text();
+    if (label->buddy() == control) {
+      QString text = label->text();
+      text.remove(QRegularExpression(QStringLiteral("\\s")));
+      if (text.endsWith(u'：')) text.chop(1);
+      return text;
+    }
   return {};
 }
 
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_unique<Ui::Form1>()) {
-  prepareWindowFonts();  // before the first text is laid out
+  prepareWindowFonts();             // before the first text is laid out
+  describeWindowToScreenReaders();  // before a control is described to one
   ui_->setupUi(this);
   setWindowTitle(windowTitle() + QString(kCaptionGap, u' ') +
                  QCoreApplication::applicationVersion());
   setWindowIcon(calculatorIcon());
   applyAppearance(*ui_, palette());
+  for (QWidget* control : {static_cast<QWidget*>(ui_->Co1), static_cast<QWidget*>(ui_->Co2),
+                           static_cast<QWidget*>(ui_->Te1), static_cast<QWidget*>(ui_->Te2),
+                           static_cast<QWidget*>(ui_->Te3), static_cast<QWidget*>(ui_->Te4),
+                           static_cast<QWidget*>(ui_->Te5)})
+    control->setAccessibleName(spokenLabelOf(*this, control));
   for (QComboBox* combo : {ui_->Co1, ui_->Co2}) {
     combo->setCompleter(nullptr);  // it would silently finish a number being typed
-    // The editable part is what a screen reader lands on: it takes the list's label.
-    combo->lineEdit()->setAccessibleName(labelOf(*this, combo));
+    // The editable part is what a screen reader lands on: it takes the list's name.
+    combo->lineEdit()->setAccessibleName(combo->accessibleName());
     turnOnlyWithFocus(combo);  // a pointer passing over the window changes no input
+    pickWhatIsSelectedFromOutside(combo);
   }
   for (QLineEdit* box : {ui_->Te1, ui_->Te2, ui_->Te4}) selectHintOnFocus(box);
   const std::initializer_list<QLineEdit*> inputs{
