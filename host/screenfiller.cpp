@@ -8,6 +8,7 @@
 #include "host/screenfiller.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
@@ -48,5 +49,11 @@ class ScreenFiller : public QObject {
 }  // namespace
 
 void fillScreenWhenAsked(QWidget& window) { new ScreenFiller(window); }
+
+void takeAnySizeOnWayland(QWidget& window) {
+  if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+  window.setMinimumSize(0, 0);
+  window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
 
 }  // namespace host

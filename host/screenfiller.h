@@ -16,4 +16,10 @@ namespace host {
 /// full-screen window any other size: it ends the program. `window` must exist (`winId()`).
 void fillScreenWhenAsked(QWidget& window);
 
+/// On Wayland, lets `window` take any size from the start: there the compositor decides it (a
+/// tiling one tiles the window, a smaller tile included), and a window that keeps a size of its own
+/// is framed in black or spills over its neighbours. Its controls stay where they are, cut off
+/// where the size given is smaller. Elsewhere nothing changes.
+void takeAnySizeOnWayland(QWidget& window);
+
 }  // namespace host

@@ -49,6 +49,7 @@ void markRunning() {
 
 void showStartupForm(QWidget& form) {
   QApplication::setWindowIcon(form.windowIcon());
+  takeAnySizeOnWayland(form);
   form.show();
   fillScreenWhenAsked(form);
   if (QWidget* first = firstInTabOrder(form)) {
