@@ -44,7 +44,7 @@ void ClickCalculate(benchmark::State& state) {
 }
 BENCHMARK(ClickCalculate);
 
-// A megabyte pasted into one box (Co1, Co2, Te1 to Te4 in turn); the box keeps what it can hold.
+// A megabyte pasted into one box (Co1, Co2, Te1 to Te4 in turn), which keeps all of it.
 void ClickWithMegabytePasted(benchmark::State& state) {
   static const char* const kBoxes[] = {"Co1", "Co2", "Te1", "Te2", "Te3", "Te4"};
   Form1 form;

@@ -51,12 +51,13 @@ class RandomText {
       case 3:
         return QString::number(pick(2000) - 1000) + "e" + QString::number(pick(800) - 400);
       case 4:
-        return pick(100) == 0 ? longPaste() : QString::number(pick(100000) / 100.0);
+        return pick(1000) == 0 ? longPaste() : QString::number(pick(100000) / 100.0);
       default:
         return QString::number(pick(1000) / 10.0 + 1);
     }
   }
-  // A megabyte pasted into a box; the boxes keep its first 32767 characters.
+  // A megabyte pasted into a box, which keeps it whole and lays all of it out: rarer than the
+  // other texts, or it would take most of the run.
   const QString& longPaste() const { return longPaste_; }
   int pick(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(random_); }
 
@@ -130,7 +131,7 @@ class SoakTest : public QObject {
       // to their largest before memory is measured.
       const bool warmingUp = click <= kWarmUpClicks;
       for (QLineEdit* box : boxes)
-        box->setText(warmingUp && random.pick(2) == 0 ? random.longPaste() : random.next());
+        box->setText(warmingUp && random.pick(20) == 0 ? random.longPaste() : random.next());
 
       const QString before = form.formState().te5;
       const int reportsBefore = reports;
