@@ -73,7 +73,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
     control->setAccessibleName(spokenLabelOf(*this, control));
   for (QComboBox* combo : {ui_->Co1, ui_->Co2}) {
     combo->setCompleter(nullptr);  // it would silently finish a number being typed
-    // The editable part is what a screen reader lands on: it takes the list's name.
+    // The editable part, where a screen reader reads and edits the text, is named as the list.
     combo->lineEdit()->setAccessibleName(combo->accessibleName());
     turnOnlyWithFocus(combo);  // a pointer passing over the window changes no input
     pickWhatIsSelectedFromOutside(combo);
