@@ -7,7 +7,9 @@
 """The page in a real browser (headless Chromium, driven through ChromeDriver), used as a wheel
 builder would: by keyboard, through an input method, on a phone, offline.
 
-usage: page_test.py PAGE_DIR AXE_CORE_DIR [unittest arguments]
+usage: page_test.py PAGE_DIR BUILD_DIR [unittest arguments]
+
+BUILD_DIR is the web build's (with the engine, the engine's messages and axe-core).
 
 Imported (by the page's benchmark and screenshots), it takes the build's page.
 """
@@ -17,7 +19,9 @@ import json
 import os
 import pathlib
 import re
+import subprocess
 import sys
+import tempfile
 import threading
 import unittest
 
@@ -32,7 +36,8 @@ ROOT = pathlib.Path(__file__).resolve().parents[2]
 SCRIPT = ROOT / "web" / "page.js"
 PAGE_DIR = ROOT / "build-web"
 PAGE = PAGE_DIR / "spokelength.html"
-AXE_DIR = PAGE_DIR / "cmake" / "axe"
+BUILD_DIR = PAGE_DIR / "cmake"
+AXE_DIR = BUILD_DIR / "axe"
 WORKED_EXAMPLE = {"钢 线 数：": "36", "有效轮圈直径：": "600", "花鼓直径：": "45",
                   "花鼓中心偏移量：": "35", "花鼓辐条孔直径：": "2.6", "交织编法：": "3X"}
 
@@ -249,6 +254,22 @@ class Loading(Page):
         self.click("计算")
         self.assertEqual(self.result(), "290.22")
 
+    def test_a_page_from_other_sources_is_kept_apart_offline(self):
+        """The offline copy is named by the page itself: the same sources write the same service
+        worker, sources one byte apart two workers, so that returning visitors get the new page."""
+        workers = []
+        with tempfile.TemporaryDirectory() as work:
+            work = pathlib.Path(work)
+            style = work / "page.css"
+            style.write_bytes((ROOT / "web" / "page.css").read_bytes())
+            for run, extra in enumerate((b"", b"", b" ")):
+                style.write_bytes(style.read_bytes() + extra)
+                subprocess.run([sys.executable, ROOT / "web" / "page.py", *page_sources(style),
+                                "--output", work / str(run)], check=True)
+                workers.append((work / str(run) / "sw.js").read_bytes())
+        self.assertEqual(workers[0], workers[1])
+        self.assertNotEqual(workers[1], workers[2])
+
     def test_the_script_carries_no_text_of_its_own(self):
         chinese = re.findall(r"[\u3000-\u9fff\uff00-\uffef]+", SCRIPT.read_text(encoding="utf-8"))
         self.assertEqual(chinese, [])
@@ -343,6 +364,17 @@ class Accessibility(Page):
                     self.assertEqual(serious, [])
 
 
+def page_sources(style):
+    """The arguments that write the build's page, with the styles from `style`."""
+    web, built = ROOT / "web", BUILD_DIR / "web"
+    return ["--form", ROOT / "ui" / "form1.ui", "--templates", web, "--style", style,
+            "--script", web / "page.js", "--engine", built / "engine.js",
+            "--worker", web / "sw.js.in", "--pictures", ROOT / "ui" / "pictures",
+            "--serif", ROOT / "ui" / "fonts" / "serif-regular.otf",
+            "--sans", ROOT / "ui" / "fonts" / "sans-regular.otf",
+            "--messages", built / "messages.txt", "--version", "1.00"]
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
@@ -353,6 +385,6 @@ def performance_event(entry):
 
 
 if __name__ == "__main__":
-    PAGE_DIR, AXE_DIR = (pathlib.Path(path).resolve() for path in sys.argv[1:3])
-    PAGE = PAGE_DIR / "spokelength.html"
+    PAGE_DIR, BUILD_DIR = (pathlib.Path(path).resolve() for path in sys.argv[1:3])
+    PAGE, AXE_DIR = PAGE_DIR / "spokelength.html", BUILD_DIR / "axe"
     unittest.main(argv=[sys.argv[0], *sys.argv[3:]])
