@@ -372,7 +372,8 @@ def page_sources(style):
             "--worker", web / "sw.js.in", "--pictures", ROOT / "ui" / "pictures",
             "--serif", ROOT / "ui" / "fonts" / "serif-regular.otf",
             "--sans", ROOT / "ui" / "fonts" / "sans-regular.otf",
-            "--messages", built / "messages.txt", "--version", "1.00"]
+            "--messages", built / "messages.txt",
+            "--version", (BUILD_DIR / "version.txt").read_text().strip()]
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
