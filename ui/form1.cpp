@@ -78,7 +78,10 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
     turnOnlyWithFocus(combo);  // a pointer passing over the window changes no input
     pickWhatIsSelectedFromOutside(combo);
   }
-  for (QLineEdit* box : {ui_->Te1, ui_->Te2, ui_->Te4}) selectHintOnFocus(box);
+  // A box that the window description gives a text holds a hint ("ERD", "d", "S"); the page reads
+  // its hints from the description by the same rule.
+  for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
+    if (!box->text().isEmpty() && !box->isReadOnly()) selectHintOnFocus(box);
   const std::initializer_list<QLineEdit*> inputs{
       ui_->Co1->lineEdit(), ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Co2->lineEdit()};
   for (QLineEdit* box : inputs) {
