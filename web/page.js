@@ -104,9 +104,9 @@
     });
   }
 
-  // As the window starts: the spoke count ready to be typed over, where the window's arrangement
-  // shows (a phone keeps its keyboard down until a box is touched).
-  if (matchMedia('(min-width: 720px)').matches) {
+  // As the window starts: the spoke count ready to be typed over, where the styles show the
+  // window's arrangement (a phone keeps its keyboard down until a box is touched).
+  if (getComputedStyle(document.getElementById('Form1')).position === 'relative') {
     box('Co1').focus();
     box('Co1').select();
   }

@@ -63,9 +63,10 @@ def render(args, form):
     def drawing_uri(name):
         return data_uri("image/svg+xml", (pictures / f"{name}.svg").read_bytes())
 
-    def text_of(path):  # inserted as it is: styles and scripts are no HTML text
+    def text_of(path):  # inserted as it is: scripts are no HTML text
         return Markup(path.read_text(encoding="utf-8"))
 
+    style = templates.from_string(args.style.read_text(encoding="utf-8")).render()
     return templates.get_template("page.html").render(
         title=form.property("Form1", "windowTitle"), version=args.version,
         icon=data_uri("image/svg+xml", (pictures / "calculator.svg").read_bytes()),
@@ -73,7 +74,7 @@ def render(args, form):
         interface_family=fonts.family_of(args.sans),
         interface_font=data_uri("font/woff2", fonts.cut(
             args.sans, fonts.interface_texts(form, template_texts, messages))),
-        style=text_of(args.style), controls=windowform.controls(form), drawing_uri=drawing_uri,
+        style=Markup(style), controls=windowform.controls(form), drawing_uri=drawing_uri,
         engine=Markup(FLOOR_ENGINE) if args.floor else text_of(args.engine),
         script=text_of(args.script))
 

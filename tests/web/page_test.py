@@ -285,6 +285,8 @@ class Phone(Page):
 
     def test_fits_the_screen_with_targets_a_thumb_can_hit(self):
         self.open()
+        # No box takes the focus, which would raise the on-screen keyboard.
+        self.assertEqual(self.driver.switch_to.active_element.tag_name, "body")
         self.assertLessEqual(self.driver.execute_script(
             "return document.documentElement.scrollWidth"), 360)
         for control in self.driver.find_elements(By.CSS_SELECTOR, "#Form1 input, #Form1 button"):
