@@ -32,6 +32,11 @@ struct Message {
 
 namespace messages {
 
+/// The dialog that shows a message: its heading, which the error number follows ("错误 11"), and
+/// the button that closes it.
+inline constexpr std::string_view kDialogHeading = "错误";
+inline constexpr std::string_view kDialogClose = "确定";
+
 inline constexpr std::string_view kNoSpokesText =
     "钢线数为 0（空白或不是数字时也按 0 计算），无法计算辐条的交叉角度。请输入钢线数。";
 inline constexpr std::string_view kBadLengthsText = "计算无法完成。请检查输入的长度。";

@@ -8,19 +8,25 @@
 #include <QMessageBox>
 #include <new>
 
+#include "engine/messages.h"
 #include "host/application.h"
 #include "host/screenfiller.h"
 
 namespace host {
 namespace {
 
+QString textOf(std::string_view text) {
+  return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 void showMessageBox(QWidget& owner, const runtime::RuntimeError& error) {
-  const QString text = QStringLiteral("错误 %1\n\n%2")
+  const QString text = QStringLiteral("%1 %2\n\n%3")
+                           .arg(textOf(runtime::messages::kDialogHeading))
                            .arg(static_cast<int>(error.number()))
                            .arg(QString::fromStdString(error.message()));
   QMessageBox box(QMessageBox::Critical, programTitle(), text, QMessageBox::NoButton, &owner);
   // Named here: some desktop themes ask the toolkit for a button text it has no Chinese for.
-  box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+  box.addButton(textOf(runtime::messages::kDialogClose), QMessageBox::AcceptRole);
   box.winId();
   fillScreenWhenAsked(box);
   box.exec();

@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes every message the engine can raise, as the user reads it, one a line: the characters
-// the page's interface face must carry for its error dialog.
+// Writes the error dialog's words, for the page to show them as the window does, and every
+// message the engine can raise, as the user reads it: the characters the page's interface face
+// must carry for its error dialog. One a line: the heading, the button, then the messages.
 //
 //   messagetexts OUTPUT
 #include <fstream>
@@ -14,6 +15,7 @@
 int main(int argc, char* argv[]) {
   if (argc != 2) return 2;
   std::ofstream out(argv[1], std::ios::binary);
+  out << runtime::messages::kDialogHeading << '\n' << runtime::messages::kDialogClose << '\n';
   for (const runtime::Message* message : runtime::messages::kAll)
     out << runtime::RuntimeError(*message).message() << '\n';
   return out.good() ? 0 : 1;

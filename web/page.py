@@ -10,8 +10,8 @@ needs to install it and open it offline (a web app manifest, a service worker, i
 
 The page is written from its template (page.html, with the form's in form.html) by Jinja2, which
 escapes every text it inserts; the form comes from the window description (windowform.py), the
-faces are cut to the page's texts (fonts.py), the engine's messages as the engine words them
-(--messages, written by messagetexts).
+faces are cut to the page's texts (fonts.py), the error dialog's words and the engine's messages
+as the engine words them (--messages, written by messagetexts).
 
 usage: page.py --form FORM.ui --templates DIR --style PAGE.css --script PAGE.js
                --engine ENGINE.js --worker SW.js.in --pictures DIR --serif SERIF.otf
@@ -58,6 +58,7 @@ def render(args, form):
     template_texts = [(args.templates / name).read_text(encoding="utf-8")
                       for name in ("page.html", "form.html")]
     messages = args.messages.read_text(encoding="utf-8")
+    heading, close = messages.splitlines()[:2]  # the error dialog's words, then the messages
     pictures = args.pictures
 
     def drawing_uri(name):
@@ -76,7 +77,7 @@ def render(args, form):
             args.sans, fonts.interface_texts(form, template_texts, messages))),
         style=Markup(style), controls=windowform.controls(form), drawing_uri=drawing_uri,
         engine=Markup(FLOOR_ENGINE) if args.floor else text_of(args.engine),
-        script=text_of(args.script))
+        script=text_of(args.script), dialog={"heading": heading, "close": close})
 
 
 def main(argv):
