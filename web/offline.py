@@ -11,30 +11,37 @@ import shutil
 PAGE = "spokelength.html"
 MANIFEST = "manifest.webmanifest"
 WORKER = "sw.js"
-ICONS = ("calculator.svg", "calculator-128.png", "calculator-256.png")
+ICON = "calculator.svg"
 
 
-def worker(template, page):
+def png(size):
+    return f"calculator-{size}.png"
+
+
+def worker(template, page, icon_sizes):
     """The service worker for `page` (its text): each page keeps its files in a cache named by
     the page's hash, so that a returning visitor gets a new page as soon as there is one."""
     tag = hashlib.sha256(page.encode()).hexdigest()[:16]
+    files = [PAGE, MANIFEST, ICON, *map(png, icon_sizes)]
     return (template.replace("@CACHE@", f"spokelength-{tag}")
-            .replace("@FILES@", json.dumps([PAGE, MANIFEST, *ICONS])))
+            .replace("@FILES@", json.dumps(files)))
 
 
-def manifest(title):
+def manifest(title, icon_sizes):
     return json.dumps({
         "name": title, "short_name": title, "lang": "zh-CN", "start_url": PAGE,
         "display": "standalone", "background_color": "#efefef", "theme_color": "#000080",
-        "icons": [{"src": "calculator.svg", "sizes": "any", "type": "image/svg+xml"},
-                  {"src": "calculator-128.png", "sizes": "128x128", "type": "image/png"},
-                  {"src": "calculator-256.png", "sizes": "256x256", "type": "image/png"}],
+        "icons": [{"src": ICON, "sizes": "any", "type": "image/svg+xml"},
+                  *({"src": png(size), "sizes": f"{size}x{size}", "type": "image/png"}
+                    for size in icon_sizes)],
     }, ensure_ascii=False, indent=2) + "\n"
 
 
-def write(output, page, title, worker_template, pictures):
-    (output / WORKER).write_text(worker(worker_template, page), encoding="utf-8")
-    (output / MANIFEST).write_text(manifest(title), encoding="utf-8")
-    shutil.copyfile(pictures / "calculator.svg", output / "calculator.svg")
-    for icon in ICONS[1:]:
-        shutil.copyfile(pictures / "rendered" / icon, output / icon)
+def write(output, page, title, worker_template, pictures, icon_sizes):
+    """The manifest, the worker and the icons beside `page`: the drawing and the PNG renderings
+    of `icon_sizes`."""
+    (output / WORKER).write_text(worker(worker_template, page, icon_sizes), encoding="utf-8")
+    (output / MANIFEST).write_text(manifest(title, icon_sizes), encoding="utf-8")
+    shutil.copyfile(pictures / ICON, output / ICON)
+    for size in icon_sizes:
+        shutil.copyfile(pictures / "rendered" / png(size), output / png(size))

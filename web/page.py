@@ -15,7 +15,8 @@ as the engine words them (--messages, written by messagetexts).
 
 usage: page.py --form FORM.ui --templates DIR --style PAGE.css --script PAGE.js
                --engine ENGINE.js --worker SW.js.in --pictures DIR --serif SERIF.otf
-               --sans SANS.otf --messages MESSAGES.txt --version M.mm --output DIR [--floor]
+               --sans SANS.otf --messages MESSAGES.txt --version M.mm --icon-sizes N...
+               --output DIR [--floor]
 
 --floor writes the same page without the engine (its script is a stand-in that is ready at once),
 to measure what the engine adds to loading.
@@ -46,6 +47,7 @@ def arguments(argv):
                  "sans", "messages", "output"):
         parser.add_argument(f"--{name}", type=pathlib.Path, required=True)
     parser.add_argument("--version", required=True)
+    parser.add_argument("--icon-sizes", type=int, nargs="+", required=True)
     parser.add_argument("--floor", action="store_true")
     return parser.parse_args(argv)
 
@@ -89,7 +91,7 @@ def main(argv):
                                                                              encoding="utf-8")
     if not args.floor:
         offline.write(args.output, page, form.property("Form1", "windowTitle"),
-                      args.worker.read_text(encoding="utf-8"), args.pictures)
+                      args.worker.read_text(encoding="utf-8"), args.pictures, args.icon_sizes)
 
 
 if __name__ == "__main__":

@@ -369,13 +369,16 @@ class Accessibility(Page):
 def page_sources(style):
     """The arguments that write the build's page, with the styles from `style`."""
     web, built = ROOT / "web", BUILD_DIR / "web"
+    manifest = json.loads((PAGE_DIR / "manifest.webmanifest").read_text(encoding="utf-8"))
     return ["--form", ROOT / "ui" / "form1.ui", "--templates", web, "--style", style,
             "--script", web / "page.js", "--engine", built / "engine.js",
             "--worker", web / "sw.js.in", "--pictures", ROOT / "ui" / "pictures",
             "--serif", ROOT / "ui" / "fonts" / "serif-regular.otf",
             "--sans", ROOT / "ui" / "fonts" / "sans-regular.otf",
             "--messages", built / "messages.txt",
-            "--version", (BUILD_DIR / "version.txt").read_text().strip()]
+            "--version", (BUILD_DIR / "version.txt").read_text().strip(),
+            "--icon-sizes", *(icon["sizes"].split("x")[0] for icon in manifest["icons"]
+                              if icon["type"] == "image/png")]
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
