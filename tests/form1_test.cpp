@@ -344,6 +344,42 @@ class Form1Test : public QObject {
     }
   }
 
+  // The page draws the window as it looks by default, in colours its styles state: they are the
+  // window's (in the toolkit's own Fusion look for those that follow the palette).
+  void pageTakesTheWindowsColours_data() {
+    QTest::addColumn<QString>("property");  // of the page's styles
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<bool>("fixed");  // whatever the palette
+    QTest::newRow("labels") << "--label"
+                            << "Label1" << int(QPalette::WindowText) << true;
+    QTest::newRow("result") << "--result"
+                            << "Te5" << int(QPalette::Base) << true;
+    QTest::newRow("result's text") << "--result-text"
+                                   << "Te5" << int(QPalette::Text) << false;
+    QTest::newRow("boxes") << "--box"
+                           << "Te1" << int(QPalette::Base) << false;
+    QTest::newRow("window") << "--window"
+                            << "Form1" << int(QPalette::Window) << false;
+  }
+  void pageTakesTheWindowsColours() {
+    QFETCH(QString, property);
+    QFETCH(QString, control);
+    QFETCH(int, role);
+    QFETCH(bool, fixed);
+    if (!fixed && QApplication::style()->name() != "fusion")
+      QSKIP("the page follows the toolkit's Fusion look");
+    QFile styles(QStringLiteral(SOURCE_DIR "/web/page.css"));
+    QVERIFY(styles.open(QIODevice::ReadOnly));
+    // The first statement of each is the light one.
+    const QRegularExpressionMatch stated = QRegularExpression(property + ":\\s*(#[0-9a-f]{6});")
+                                               .match(QString::fromUtf8(styles.readAll()));
+    QVERIFY2(stated.hasMatch(), qPrintable(property));
+    Form1 form;
+    const QWidget* shown = control == "Form1" ? &form : form.findChild<QWidget*>(control);
+    QCOMPARE(shown->palette().color(QPalette::ColorRole(role)).name(), stated.captured(1));
+  }
+
   void everyTextReadsInEveryPalette_data() {
     QTest::addColumn<QPalette>("palette");
     QTest::addColumn<bool>("specifiedColours");  // whether labels and boxes keep them exactly

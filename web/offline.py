@@ -27,21 +27,24 @@ def worker(template, page, icon_sizes):
             .replace("@FILES@", json.dumps(files)))
 
 
-def manifest(title, icon_sizes):
+def manifest(title, colours, icon_sizes):
+    """The web app manifest: the page's title, its window's and title strip's colours (the
+    styles' "window" and "title"), its icons."""
     return json.dumps({
         "name": title, "short_name": title, "lang": "zh-CN", "start_url": PAGE,
-        "display": "standalone", "background_color": "#efefef", "theme_color": "#000080",
+        "display": "standalone", "background_color": colours["window"],
+        "theme_color": colours["title"],
         "icons": [{"src": ICON, "sizes": "any", "type": "image/svg+xml"},
                   *({"src": png(size), "sizes": f"{size}x{size}", "type": "image/png"}
                     for size in icon_sizes)],
     }, ensure_ascii=False, indent=2) + "\n"
 
 
-def write(output, page, title, worker_template, pictures, icon_sizes):
+def write(output, page, title, colours, worker_template, pictures, icon_sizes):
     """The manifest, the worker and the icons beside `page`: the drawing and the PNG renderings
     of `icon_sizes`."""
     (output / WORKER).write_text(worker(worker_template, page, icon_sizes), encoding="utf-8")
-    (output / MANIFEST).write_text(manifest(title, icon_sizes), encoding="utf-8")
+    (output / MANIFEST).write_text(manifest(title, colours, icon_sizes), encoding="utf-8")
     shutil.copyfile(pictures / ICON, output / ICON)
     for size in icon_sizes:
         shutil.copyfile(pictures / "rendered" / png(size), output / png(size))

@@ -24,6 +24,7 @@ to measure what the engine adds to loading.
 import argparse
 import base64
 import pathlib
+import re
 import sys
 
 import jinja2
@@ -41,6 +42,14 @@ def data_uri(mime, data):
     return f"data:{mime};base64,{base64.b64encode(data).decode()}"
 
 
+def light_colours(style):
+    """The colours the styles state (custom properties), as the light scheme sets them: first."""
+    colours = {}
+    for name, colour in re.findall(r"--([a-z-]+):\s*(#[0-9a-f]{6});", style):
+        colours.setdefault(name, colour)
+    return colours
+
+
 def arguments(argv):
     parser = argparse.ArgumentParser(description="Writes the calculator's page.")
     for name in ("form", "templates", "style", "script", "engine", "worker", "pictures", "serif",
@@ -52,11 +61,13 @@ def arguments(argv):
     return parser.parse_args(argv)
 
 
-def render(args, form):
-    """The page's text."""
-    templates = jinja2.Environment(loader=jinja2.FileSystemLoader(args.templates),
-                                   autoescape=True, keep_trailing_newline=True,
-                                   undefined=jinja2.StrictUndefined)
+def environment(args):
+    return jinja2.Environment(loader=jinja2.FileSystemLoader(args.templates), autoescape=True,
+                              keep_trailing_newline=True, undefined=jinja2.StrictUndefined)
+
+
+def render(args, form, templates, style):
+    """The page's text, with `style` (its styles, written)."""
     template_texts = [(args.templates / name).read_text(encoding="utf-8")
                       for name in ("page.html", "form.html")]
     messages = args.messages.read_text(encoding="utf-8")
@@ -69,7 +80,6 @@ def render(args, form):
     def text_of(path):  # inserted as it is: scripts are no HTML text
         return Markup(path.read_text(encoding="utf-8"))
 
-    style = templates.from_string(args.style.read_text(encoding="utf-8")).render()
     return templates.get_template("page.html").render(
         title=form.property("Form1", "windowTitle"), version=args.version,
         icon=data_uri("image/svg+xml", (pictures / "calculator.svg").read_bytes()),
@@ -86,12 +96,15 @@ def main(argv):
     args = arguments(argv)
     form = windowform.Form(args.form)
     args.output.mkdir(parents=True, exist_ok=True)
-    page = render(args, form)
+    templates = environment(args)
+    style = templates.from_string(args.style.read_text(encoding="utf-8")).render()
+    page = render(args, form, templates, style)
     (args.output / ("floor.html" if args.floor else offline.PAGE)).write_text(page,
                                                                              encoding="utf-8")
     if not args.floor:
         offline.write(args.output, page, form.property("Form1", "windowTitle"),
-                      args.worker.read_text(encoding="utf-8"), args.pictures, args.icon_sizes)
+                      light_colours(style), args.worker.read_text(encoding="utf-8"),
+                      args.pictures, args.icon_sizes)
 
 
 if __name__ == "__main__":
