@@ -30,7 +30,7 @@ void installToolkitTranslation() {
 
 }  // namespace
 
-QString programTitle() { return QStringLiteral("辐条长度计算器"); }
+QString programTitle() { return QString::fromUtf8(kProgramTitle); }
 
 void prepareApplication() {
   // ASCII names, so that task bars match the window with its desktop entry and icon: the name is

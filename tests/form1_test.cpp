@@ -167,6 +167,7 @@ class Form1Test : public QObject {
     QTest::addColumn<QString>("texts");
     Form1 form;
     QTest::newRow("string literals") << literalCharacters();
+    QTest::newRow("the program's title") << host::programTitle();
     QString messages;
     for (const runtime::Message* message : runtime::messages::kAll) {
       const std::string_view title = runtime::titleOf(message->number);
@@ -490,7 +491,8 @@ class Form1Test : public QObject {
     const QString version = QCoreApplication::applicationVersion();  // the configured one
     QVERIFY2(QRegularExpression("^[0-9]+\\.[0-9]{2}$").match(version).hasMatch(),
              qPrintable(version));
-    QCOMPARE(form.windowTitle(), "辐条长度计算器" + QString(25, ' ') + version);
+    QVERIFY(!host::programTitle().isEmpty());  // the configured one
+    QCOMPARE(form.windowTitle(), host::programTitle() + QString(25, ' ') + version);
     QCOMPARE(form.minimumSize(), QSize(716, 484));
     QCOMPARE(form.maximumSize(), QSize(716, 484));
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));

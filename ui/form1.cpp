@@ -15,6 +15,7 @@
 #include "engine/displaytext.h"
 #include "engine/lacing.h"
 #include "engine/spokelength.h"
+#include "host/application.h"
 #include "host/errorreport.h"
 
 #include "ui/accessibility.h"
@@ -62,7 +63,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
   prepareWindowFonts();             // before the first text is laid out
   describeWindowToScreenReaders();  // before a control is described to one
   ui_->setupUi(this);
-  setWindowTitle(windowTitle() + QString(kCaptionGap, u' ') +
+  setWindowTitle(host::programTitle() + QString(kCaptionGap, u' ') +
                  QCoreApplication::applicationVersion());
   setWindowIcon(calculatorIcon());
   applyAppearance(*ui_, palette());

@@ -17,10 +17,10 @@ def label_texts(form):
     return form.texts_of("QLabel")
 
 
-def interface_texts(form, templates, messages):
+def interface_texts(title, form, templates, messages):
     """What the page draws in its interface face: the title, the buttons, the page's own texts
     (its templates) and the engine's messages."""
-    return [form.property("Form1", "windowTitle"), *form.texts_of("QPushButton"), *templates,
+    return [title, *form.texts_of("QPushButton"), *templates,
             messages, PRINTABLE_ASCII]
 
 

@@ -15,7 +15,7 @@ as the engine words them (--messages, written by messagetexts).
 
 usage: page.py --form FORM.ui --templates DIR --style PAGE.css --script PAGE.js
                --engine ENGINE.js --worker SW.js.in --pictures DIR --serif SERIF.otf
-               --sans SANS.otf --messages MESSAGES.txt --version M.mm --icon-sizes N...
+               --sans SANS.otf --messages MESSAGES.txt --title TITLE --version M.mm --icon-sizes N...
                --output DIR [--floor]
 
 --floor writes the same page without the engine (its script is a stand-in that is ready at once),
@@ -55,6 +55,7 @@ def arguments(argv):
     for name in ("form", "templates", "style", "script", "engine", "worker", "pictures", "serif",
                  "sans", "messages", "output"):
         parser.add_argument(f"--{name}", type=pathlib.Path, required=True)
+    parser.add_argument("--title", required=True)
     parser.add_argument("--version", required=True)
     parser.add_argument("--icon-sizes", type=int, nargs="+", required=True)
     parser.add_argument("--floor", action="store_true")
@@ -81,12 +82,12 @@ def render(args, form, templates, style):
         return Markup(path.read_text(encoding="utf-8"))
 
     return templates.get_template("page.html").render(
-        title=form.property("Form1", "windowTitle"), version=args.version,
+        title=args.title, version=args.version,
         icon=data_uri("image/svg+xml", (pictures / "calculator.svg").read_bytes()),
         label_font=data_uri("font/woff2", fonts.cut(args.serif, fonts.label_texts(form))),
         interface_family=fonts.family_of(args.sans),
         interface_font=data_uri("font/woff2", fonts.cut(
-            args.sans, fonts.interface_texts(form, template_texts, messages))),
+            args.sans, fonts.interface_texts(args.title, form, template_texts, messages))),
         style=Markup(style), controls=windowform.controls(form), drawing_uri=drawing_uri,
         engine=Markup(FLOOR_ENGINE) if args.floor else text_of(args.engine),
         script=text_of(args.script), dialog={"heading": heading, "close": close})
@@ -102,7 +103,7 @@ def main(argv):
     (args.output / ("floor.html" if args.floor else offline.PAGE)).write_text(page,
                                                                              encoding="utf-8")
     if not args.floor:
-        offline.write(args.output, page, form.property("Form1", "windowTitle"),
+        offline.write(args.output, page, args.title,
                       light_colours(style), args.worker.read_text(encoding="utf-8"),
                       args.pictures, args.icon_sizes)
 

@@ -376,6 +376,7 @@ def page_sources(style):
             "--serif", ROOT / "ui" / "fonts" / "serif-regular.otf",
             "--sans", ROOT / "ui" / "fonts" / "sans-regular.otf",
             "--messages", built / "messages.txt",
+            "--title", (BUILD_DIR / "title.txt").read_text(encoding="utf-8").strip(),
             "--version", (BUILD_DIR / "version.txt").read_text().strip(),
             "--icon-sizes", *(icon["sizes"].split("x")[0] for icon in manifest["icons"]
                               if icon["type"] == "image/png")]

@@ -43,12 +43,16 @@ def window_characters(form):
 
 
 def message_characters(source_dir):
-    characters = set()
+    """The string literals of the program's sources, and of the build's definitions (the
+    program's title)."""
+    paths = [pathlib.Path(source_dir, "CMakeLists.txt")]
     for folder in SOURCE_FOLDERS:
-        for path in sorted(pathlib.Path(source_dir, folder).rglob("*")):
-            if path.suffix in (".cpp", ".h"):
-                for literal in STRING_LITERAL.findall(path.read_text(encoding="utf-8")):
-                    characters.update(c for c in literal if ord(c) > 0x7F)
+        paths += [path for path in sorted(pathlib.Path(source_dir, folder).rglob("*"))
+                  if path.suffix in (".cpp", ".h")]
+    characters = set()
+    for path in paths:
+        for literal in STRING_LITERAL.findall(path.read_text(encoding="utf-8")):
+            characters.update(c for c in literal if ord(c) > 0x7F)
     return characters
 
 
