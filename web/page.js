@@ -12,9 +12,12 @@
   const result = box('Te5');
   const inputs = ['Co1', 'Te1', 'Te2', 'Te3', 'Te4', 'Co2'].map(box);
   const dialog = box('error');
+  const unsupported = box('unsupported');
+  unsupported.hidden = true;
 
-  // The engine loads while the page is in use; a click before it is ready waits for it.
-  const engine = SpokeEngine().then((module) => {
+  // The engine loads while the page is in use; a click before it is ready waits for it. Where it
+  // cannot run (no WebAssembly), the page says so.
+  const engine = Promise.resolve().then(() => SpokeEngine()).then((module) => {
     // Texts go to the engine on its heap, not on its stack of a few megabytes, which a pasted
     // text could overrun; one that finds no memory goes as none, and the engine says so.
     const withTexts = (call) => (...texts) => {
@@ -37,6 +40,14 @@
     performance.mark('engine-ready');  // what tests and the benchmark wait for
     return calls;
   });
+  engine.catch(() => { unsupported.hidden = false; });
+
+  // A length shown is also said, with its label, to a screen reader (a polite live region);
+  // emptied with the result, so that the same length is said again after a change.
+  function showLength(text) {
+    result.value = text;
+    box('spoken').textContent = text && `${document.querySelector('label[for="Te5"]').textContent} ${text}`;
+  }
 
   // A modal dialog: closed, it gives the focus back to where it was.
   function showError(number, message) {
@@ -50,17 +61,18 @@
     event.preventDefault();
     const calls = await engine;
     const error = calls.calculate(...inputs.map((input) => input.value));
-    if (error === 0) result.value = calls.shownText();
+    if (error === 0) showLength(calls.shownText());
     else showError(error, calls.shownText());
   });
 
   // The clear button empties the boxes; the lists keep their choice.
   box('Command2').addEventListener('click', () => {
-    for (const id of ['Te1', 'Te2', 'Te3', 'Te4', 'Te5']) box(id).value = '';
+    for (const id of ['Te1', 'Te2', 'Te3', 'Te4']) box(id).value = '';
+    showLength('');
   });
 
   // The result shows the length of the inputs on screen or nothing.
-  for (const input of inputs) input.addEventListener('input', () => { result.value = ''; });
+  for (const input of inputs) input.addEventListener('input', () => showLength(''));
 
   // A box showing its hint: focus selects it, and whatever is inserted into it replaces it
   // (typed, pasted, dropped, or committed by an input method).

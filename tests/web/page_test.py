@@ -42,12 +42,14 @@ WORKED_EXAMPLE = {"钢 线 数：": "36", "有效轮圈直径：": "600", "花�
                   "花鼓中心偏移量：": "35", "花鼓辐条孔直径：": "2.6", "交织编法：": "3X"}
 
 
-def browser(width=1280, height=800):
+def browser(width=1280, height=800, arguments=(), prefs=None):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
-                     f"--window-size={width},{height}", "--lang=zh-CN"):
+                     f"--window-size={width},{height}", "--lang=zh-CN", *arguments):
         options.add_argument(argument)
+    if prefs:
+        options.add_experimental_option("prefs", prefs)
     options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
 
@@ -184,6 +186,54 @@ class Calculating(Page):
                 ActionChains(self.driver).move_to_element_with_offset(box, left, 0) \
                     .double_click().perform()
                 self.assertEqual(self.selected(box), selected)
+
+
+class Announced(Page):
+    def test_a_screen_reader_hears_the_length_with_its_label(self):
+        self.open()
+        self.fill(WORKED_EXAMPLE)
+        self.click("计算")
+        self.assertEqual(self.result(), "290.22")
+        nodes = self.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        by_id = {node["nodeId"]: node for node in nodes}
+        status = [node for node in nodes if node.get("role", {}).get("value") == "status"]
+        self.assertEqual(len(status), 1)
+        properties = {p["name"]: p["value"]["value"] for p in status[0].get("properties", [])}
+        self.assertEqual((properties.get("live"), properties.get("atomic")), ("polite", True))
+
+        def spoken(node):
+            return node.get("name", {}).get("value", "") if node.get("role", {}).get(
+                "value") == "StaticText" else "".join(
+                spoken(by_id[child]) for child in node.get("childIds", []) if child in by_id)
+        self.assertEqual(spoken(status[0]), "钢线长度： 290.22")
+        self.box("花鼓直径：").send_keys("0")  # a change empties what is said with the result
+        self.assertEqual(self.driver.find_element(By.ID, "spoken").get_attribute("textContent"), "")
+
+
+class Unsupported(unittest.TestCase):
+    """Without JavaScript, or without WebAssembly, the page says what it needs, and 计算 sends
+    nothing anywhere."""
+
+    def check(self, driver):
+        try:
+            driver.get(PAGE.as_uri())
+            notice = driver.find_element(By.ID, "unsupported")
+            self.assertTrue(notice.is_displayed())
+            self.assertIn("WebAssembly", notice.text)
+            driver.find_element(By.ID, "Te1").send_keys("600")
+            driver.find_element(By.ID, "Command1").click()
+            self.assertEqual(driver.current_url, PAGE.as_uri())
+        finally:
+            driver.quit()
+
+    def test_without_javascript(self):
+        self.check(browser(prefs={"profile.managed_default_content_settings.javascript": 2}))
+
+    def test_without_webassembly(self):
+        driver = browser()
+        driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument",
+                               {"source": "delete globalThis.WebAssembly;"})
+        self.check(driver)
 
 
 class Errors(Page):
