@@ -43,9 +43,11 @@
   engine.catch(() => { unsupported.hidden = false; });
 
   // A length shown is also said, with its label, to a screen reader (a polite live region);
-  // emptied with the result, so that the same length is said again after a change.
+  // emptied with the result, so that the same length is said again after a change. One longer
+  // than its box is cut with an ellipsis there, and given whole as the box's title.
   function showLength(text) {
     result.value = text;
+    result.title = result.scrollWidth > result.clientWidth ? text : '';
     box('spoken').textContent = text && `${document.querySelector('label[for="Te5"]').textContent} ${text}`;
   }
 

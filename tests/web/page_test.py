@@ -210,6 +210,20 @@ class Announced(Page):
         self.assertEqual(self.driver.find_element(By.ID, "spoken").get_attribute("textContent"), "")
 
 
+class LongResult(Page):
+    def test_a_length_longer_than_its_box_shows_it_is_cut_and_gives_it_whole(self):
+        self.open()
+        self.fill({**WORKED_EXAMPLE, "有效轮圈直径：": "1e20"})
+        self.click("计算")
+        result = self.box("钢线长度：")
+        self.assertEqual(self.result(), "50000000000000000000.")
+        self.assertEqual(result.get_attribute("title"), "50000000000000000000.")
+        self.assertEqual(result.value_of_css_property("text-overflow"), "ellipsis")
+        self.fill(WORKED_EXAMPLE)
+        self.click("计算")
+        self.assertEqual(result.get_attribute("title"), "")  # whole in its box: no title
+
+
 class Unsupported(unittest.TestCase):
     """Without JavaScript, or without WebAssembly, the page says what it needs, and 计算 sends
     nothing anywhere."""
