@@ -84,7 +84,7 @@ def render(args, form, templates, style):
     return templates.get_template("page.html").render(
         title=args.title, version=args.version,
         icon=data_uri("image/svg+xml", (pictures / "calculator.svg").read_bytes()),
-        label_font=data_uri("font/woff2", fonts.cut(args.serif, fonts.label_texts(form))),
+        label_font=data_uri("font/woff2", fonts.cut(args.serif, fonts.song_texts(form))),
         interface_family=fonts.family_of(args.sans),
         interface_font=data_uri("font/woff2", fonts.cut(
             args.sans, fonts.interface_texts(args.title, form, template_texts, messages))),
