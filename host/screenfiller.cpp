@@ -50,10 +50,11 @@ class ScreenFiller : public QObject {
 
 void fillScreenWhenAsked(QWidget& window) { new ScreenFiller(window); }
 
-void takeAnySizeOnWayland(QWidget& window) {
-  if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
+bool takeAnySizeOnWayland(QWidget& window) {
+  if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return false;
   window.setMinimumSize(0, 0);
   window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+  return true;
 }
 
 }  // namespace host

@@ -19,7 +19,7 @@ void fillScreenWhenAsked(QWidget& window);
 /// On Wayland, lets `window` take any size from the start: there the compositor decides it (a
 /// tiling one tiles the window, a smaller tile included), and a window that keeps a size of its own
 /// is framed in black or spills over its neighbours. Its controls stay where they are, cut off
-/// where the size given is smaller. Elsewhere nothing changes.
-void takeAnySizeOnWayland(QWidget& window);
+/// where the size given is smaller. Elsewhere nothing changes. Returns whether it is on Wayland.
+bool takeAnySizeOnWayland(QWidget& window);
 
 }  // namespace host

@@ -49,9 +49,9 @@ void markRunning() {
 
 void showStartupForm(QWidget& form) {
   QApplication::setWindowIcon(form.windowIcon());
-  takeAnySizeOnWayland(form);
+  const bool anySize = takeAnySizeOnWayland(form);
   form.show();
-  fillScreenWhenAsked(form);
+  if (!anySize) fillScreenWhenAsked(form);  // a window of any size has no limit to lift
   if (QWidget* first = firstInTabOrder(form)) {
     first->setFocus(Qt::TabFocusReason);
     selectText(*first);  // typing replaces what it holds, as in the platform's own dialogs

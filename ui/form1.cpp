@@ -9,7 +9,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <limits>
 
 #include "engine/displaytext.h"
@@ -44,17 +43,12 @@ std::int16_t crossingsOf(const QComboBox& lacing) {
   return runtime::typedCrossings(lacing.currentText().toStdString());
 }
 
-// What a screen reader calls `control`: the text of the label that names it, without the blanks
-// that space it out and the closing colon ("钢 线 数：" is 钢线数).
-QString spokenLabelOf(const QWidget& form, const QWidget* control) {
-  for (const QLabel* label : form.findChildren<QLabel*>())
-    if (label->buddy() == control) {
-      QString text = label->text();
-      text.remove(QRegularExpression(QStringLiteral("\\s")));
-      if (text.endsWith(u'：')) text.chop(1);
-      return text;
-    }
-  return {};
+// What a screen reader calls the control a label names: the label's text without the blanks that
+// space it out and the closing colon ("钢 线 数：" is 钢线数).
+QString spokenName(QString label) {
+  label.removeIf([](QChar c) { return c.isSpace(); });
+  if (label.endsWith(u'：')) label.chop(1);
+  return label;
 }
 
 }  // namespace
@@ -67,11 +61,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
                  QCoreApplication::applicationVersion());
   setWindowIcon(calculatorIcon());
   applyAppearance(*ui_, palette());
-  for (QWidget* control : {static_cast<QWidget*>(ui_->Co1), static_cast<QWidget*>(ui_->Co2),
-                           static_cast<QWidget*>(ui_->Te1), static_cast<QWidget*>(ui_->Te2),
-                           static_cast<QWidget*>(ui_->Te3), static_cast<QWidget*>(ui_->Te4),
-                           static_cast<QWidget*>(ui_->Te5)})
-    control->setAccessibleName(spokenLabelOf(*this, control));
+  for (const QLabel* label : findChildren<QLabel*>())
+    if (QWidget* control = label->buddy()) control->setAccessibleName(spokenName(label->text()));
   for (QComboBox* combo : {ui_->Co1, ui_->Co2}) {
     combo->setCompleter(nullptr);  // it would silently finish a number being typed
     // The editable part, where a screen reader reads and edits the text, is named as the list.

@@ -12,6 +12,8 @@
   const result = box('Te5');
   const inputs = ['Co1', 'Te1', 'Te2', 'Te3', 'Te4', 'Co2'].map(box);
   const dialog = box('error');
+  const spoken = box('spoken');
+  const resultLabel = document.querySelector('label[for="Te5"]').textContent;
   const unsupported = box('unsupported');
   unsupported.hidden = true;
 
@@ -47,8 +49,8 @@
   // than its box is cut with an ellipsis there, and given whole as the box's title.
   function showLength(text) {
     result.value = text;
-    result.title = result.scrollWidth > result.clientWidth ? text : '';
-    box('spoken').textContent = text && `${document.querySelector('label[for="Te5"]').textContent} ${text}`;
+    result.title = text && result.scrollWidth > result.clientWidth ? text : '';
+    spoken.textContent = text && `${resultLabel} ${text}`;
   }
 
   // A modal dialog: closed, it gives the focus back to where it was.
