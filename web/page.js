@@ -78,6 +78,77 @@
   // The result shows the length of the inputs on screen or nothing.
   for (const input of inputs) input.addEventListener('input', () => showLength(''));
 
+  // A list offers every entry whatever its box holds, the box's own marked, as the window's lists
+  // do: opened by its arrow, or by Alt+↓ or F4; ↑ ↓ Home End move, Enter or a click picks, Escape
+  // or F4 closes. A pick is a change like any other.
+  for (const combo of form.querySelectorAll('.combo')) {
+    const input = combo.querySelector('input');
+    const arrow = combo.querySelector('button');
+    const list = combo.querySelector('[role="listbox"]');
+    const options = [...list.children];
+    let active = -1;
+
+    const isOpen = () => !list.hidden;
+    const setOpen = (open) => {
+      list.hidden = !open;
+      for (const control of [input, arrow]) control.setAttribute('aria-expanded', open);
+      if (!open) input.removeAttribute('aria-activedescendant');
+    };
+    const moveTo = (index) => {
+      options[active]?.classList.remove('active');
+      active = Math.max(0, Math.min(index, options.length - 1));
+      options[active].classList.add('active');
+      options[active].scrollIntoView({block: 'nearest'});
+      input.setAttribute('aria-activedescendant', options[active].id);
+    };
+    const open = () => {
+      for (const option of options) {
+        option.setAttribute('aria-selected', option.textContent === input.value);
+        option.classList.remove('active');
+      }
+      active = options.findIndex((option) => option.textContent === input.value);
+      setOpen(true);
+      if (active >= 0) moveTo(active);
+    };
+    const pick = (index) => {
+      setOpen(false);
+      if (index < 0 || options[index].textContent === input.value) return;
+      input.value = options[index].textContent;
+      input.select();
+      showLength('');
+    };
+
+    // The arrow keeps the focus where it is (a touch opens the list without raising a keyboard).
+    arrow.addEventListener('mousedown', (event) => event.preventDefault());
+    arrow.addEventListener('click', () => (isOpen() ? setOpen(false) : open()));
+    list.addEventListener('mousedown', (event) => event.preventDefault());
+    list.addEventListener('click', (event) => {
+      const option = event.target.closest('[role="option"]');
+      if (option) pick(options.indexOf(option));
+    });
+    input.addEventListener('keydown', (event) => {
+      const key = event.altKey ? `Alt+${event.key}` : event.key;
+      const opened = {
+        'Alt+ArrowDown': () => {}, 'F4': () => setOpen(false), 'Escape': () => setOpen(false),
+        'Alt+ArrowUp': () => pick(active), 'Enter': () => pick(active),
+        'ArrowDown': () => moveTo(active + 1), 'ArrowUp': () => moveTo(active - 1),
+        'Home': () => moveTo(0), 'End': () => moveTo(options.length - 1),
+      };
+      const closed = {'Alt+ArrowDown': open, 'F4': open};
+      const action = (isOpen() ? opened : closed)[key];
+      if (!action) return;
+      event.preventDefault();
+      action();
+    });
+    input.addEventListener('input', () => setOpen(false));
+    combo.addEventListener('focusout', (event) => {
+      if (!combo.contains(event.relatedTarget)) setOpen(false);
+    });
+    document.addEventListener('pointerdown', (event) => {
+      if (!combo.contains(event.target)) setOpen(false);
+    });
+  }
+
   // A box showing its hint: focus selects it, and whatever is inserted into it replaces it
   // (typed, pasted, dropped, or committed by an input method).
   for (const input of form.querySelectorAll('input[data-hint]')) {

@@ -46,7 +46,7 @@ class Form:
 
 
 def box(form, name, keyboard):
-    """A labelled box. A list is a box with suggestions, as the window's lists can be typed into;
+    """A labelled box. A list is a box with entries to pick, as the window's lists can be typed into;
     a box whose first text is a hint says so."""
     label = form.buddy_label(name)
     items = form.items(name)

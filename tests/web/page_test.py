@@ -205,6 +205,67 @@ class Calculating(Page):
                 self.assertEqual(self.selected(box), selected)
 
 
+class Lists(Page):
+    """Each list offers every entry whatever its box holds, by mouse, touch and keyboard."""
+    ROWS = [("交织编法：", ["直拉", "1X", "2X", "3X", "4X"], "3X", "2X"),
+            ("钢 线 数：", ["16", "20", "24", "28", "32", "36", "40", "48"], "36", "32")]
+
+    def tap(self, element):
+        x, y = self.driver.execute_script(
+            "const r = arguments[0].getBoundingClientRect();"
+            "return [r.x + r.width / 2, r.y + r.height / 2]", element)
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
+    def pick_by(self, how, box, entry):
+        name = box.get_attribute("id")
+        arrow = self.driver.find_element(By.ID, f"{name}-open")
+        option = f"//ul[@id='{name}-list']/li[.='{entry}']"
+        if how == "mouse":
+            arrow.click()
+            self.check_offered(box)
+            self.driver.find_element(By.XPATH, option).click()
+        elif how == "touch":
+            self.tap(arrow)
+            self.check_offered(box)
+            self.tap(self.driver.find_element(By.XPATH, option))
+        else:
+            box.click()
+            opening = ActionChains(self.driver)
+            if how == "Alt+↓":
+                opening.key_down(Keys.ALT).send_keys(Keys.ARROW_DOWN).key_up(Keys.ALT)
+            else:
+                opening.send_keys(Keys.F4)
+            opening.perform()
+            self.check_offered(box)
+            ActionChains(self.driver).send_keys(Keys.ARROW_UP, Keys.ENTER).perform()
+
+    def check_offered(self, box):
+        name = box.get_attribute("id")
+        listbox = self.driver.find_element(By.ID, f"{name}-list")
+        self.assertTrue(listbox.is_displayed())
+        offered = [o.text for o in listbox.find_elements(By.TAG_NAME, "li") if o.is_displayed()]
+        marked = [o.text for o in listbox.find_elements(By.CSS_SELECTOR, "[aria-selected=true]")]
+        self.assertEqual((offered, marked), (self.entries, [self.current]))
+
+    def test_every_entry_is_offered_and_a_pick_is_a_change(self):
+        for how in ("mouse", "touch", "Alt+↓", "F4"):
+            for label, self.entries, self.current, entry in self.ROWS:
+                with self.subTest(how=how, list=label):
+                    self.open()
+                    self.fill(WORKED_EXAMPLE)
+                    self.click("计算")
+                    box = self.box(label)
+                    self.pick_by(how, box, entry)
+                    self.assertEqual(box.get_attribute("value"), entry)
+                    self.assertFalse(self.driver.find_element(
+                        By.ID, f"{box.get_attribute('id')}-list").is_displayed())
+                    self.assertEqual(self.result(), "")
+                    self.click("计算")  # what was picked is what is computed
+                    self.assertNotIn(self.result(), ("", "290.22"))
+
+
 class Announced(Page):
     def test_a_screen_reader_hears_the_length_with_its_label(self):
         self.open()
@@ -391,12 +452,11 @@ class Phone(Page):
                     self.assertLessEqual(rect["bottom"], height)
                 self.assertGreaterEqual(rect["height"], 44)
                 # Digits and a point for numbers, letters too for the lacing; any text typed in.
-                keyboard = {"Co2": "text", "Command1": None, "Command2": None}
                 control_id = control.get_attribute("id")
-                self.assertEqual(control.get_attribute("inputmode"),
-                                 keyboard.get(control_id, "decimal"))
                 if control.tag_name == "input":
                     self.assertEqual(control.get_attribute("type"), "text")
+                    self.assertEqual(control.get_attribute("inputmode"),
+                                     "text" if control_id == "Co2" else "decimal")
 
     def test_worked_example_with_the_go_key(self):
         self.open()
