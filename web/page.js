@@ -191,6 +191,14 @@
     });
   }
 
+  // A minimum font size above the page's enlarges its texts only; the window's arrangement grows
+  // as much as the most enlarged text, so that every text keeps its place.
+  const enlarged = [...form.querySelectorAll('*')].map((element) => {
+    const style = getComputedStyle(element);
+    return parseFloat(style.fontSize) / parseFloat(style.getPropertyValue('--em'));
+  });
+  form.style.setProperty('--enlarged', Math.max(1, ...enlarged));
+
   // As the window starts: the spoke count ready to be typed over, where the styles show the
   // window's arrangement (a phone keeps its keyboard down until a box is touched).
   if (getComputedStyle(document.getElementById('Form1')).position === 'relative') {

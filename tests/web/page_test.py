@@ -302,6 +302,55 @@ class LongResult(Page):
         self.assertEqual(result.get_attribute("title"), "")  # whole in its box: no title
 
 
+class LargeText(unittest.TestCase):
+    """The user's text size: nothing overlaps, every text shows whole, at the usual desktop size
+    (the window's arrangement grown, or the column where it would not fit)."""
+    ROWS = [("default", {}), ("minimum 24", {"webkit.webprefs.minimum_font_size": 24}),
+            ("default 32", {"webkit.webprefs.default_font_size": 32})]
+    CHECK = """
+        const rect = (e) => {
+          if (!['LABEL', 'P', 'BUTTON'].includes(e.tagName)) return e.getBoundingClientRect();
+          const text = document.createRange();
+          text.selectNodeContents(e);
+          return text.getBoundingClientRect();
+        };
+        const shown = [...document.querySelectorAll('#Form1 :is(label, input, button, p, img)')]
+          .filter((e) => e.getClientRects().length && !e.classList.contains('arrow'));
+        const faults = [];
+        shown.forEach((a, i) => shown.slice(i + 1).forEach((b) => {
+          const [r, s] = [rect(a), rect(b)];
+          if (Math.min(r.right, s.right) - Math.max(r.left, s.left) > 0.5 &&
+              Math.min(r.bottom, s.bottom) - Math.max(r.top, s.top) > 0.5) {
+            faults.push(`${a.id} overlaps ${b.id}`);
+          }
+        }));
+        for (const e of shown) {
+          const size = parseFloat(getComputedStyle(e).fontSize);
+          if (e.scrollWidth > e.clientWidth + 1) faults.push(`${e.id} cut across`);
+          if (e.tagName === 'INPUT' && e.clientHeight < size) faults.push(`${e.id} cut down`);
+        }
+        if (document.documentElement.scrollWidth > innerWidth) faults.push('page too wide');
+        return faults;"""
+
+    def test_nothing_overlaps_and_every_text_shows_whole(self):
+        for name, prefs in self.ROWS:
+            with self.subTest(name):
+                driver = browser(prefs=prefs)
+                try:
+                    driver.get(PAGE.as_uri())
+                    WebDriverWait(driver, 10).until(lambda d: d.execute_script(
+                        "return performance.getEntriesByName('engine-ready')[0]"))
+                    for label, text in WORKED_EXAMPLE.items():
+                        target = driver.find_element(
+                            By.XPATH, f"//label[normalize-space(.)='{label.strip()}']")
+                        driver.find_element(By.ID, target.get_attribute("for")).clear()
+                        driver.find_element(By.ID, target.get_attribute("for")).send_keys(text)
+                    driver.find_element(By.ID, "Command1").click()
+                    self.assertEqual(driver.execute_script(self.CHECK), [])
+                finally:
+                    driver.quit()
+
+
 class Unsupported(unittest.TestCase):
     """Without JavaScript, or without WebAssembly, the page says what it needs, and 计算 sends
     nothing anywhere."""
