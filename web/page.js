@@ -160,6 +160,13 @@
       if (inserted !== null) input.setRangeText(inserted, 0, input.value.length, 'end');
     };
     input.addEventListener('focus', () => { if (input.value === hint) input.select(); });
+    // WebKit puts the caret where a click that gives the focus lets go, unselecting the hint.
+    let clickedIn = false;
+    input.addEventListener('mousedown', () => { clickedIn = document.activeElement !== input; });
+    input.addEventListener('mouseup', (event) => {
+      if (clickedIn && input.value === hint) event.preventDefault();
+      clickedIn = false;
+    });
     input.addEventListener('compositionstart', remember);
     input.addEventListener('beforeinput', (event) => { if (!event.isComposing) remember(); });
     input.addEventListener('input', (event) => { if (!event.isComposing) replaceHint(); });

@@ -4,10 +4,13 @@
 #
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-"""The page in a real browser (headless Chromium, driven through ChromeDriver), used as a wheel
-builder would: by keyboard, through an input method, on a phone, offline.
+"""The page in a real browser, used as a wheel builder would: by keyboard, through an input
+method, on a phone, offline. In Chromium (headless, through ChromeDriver) or in WebKitGTK, the
+engine of Safari (through WebKitWebDriver, on an X display); what only Chromium's driver can do
+(input methods, touch, emulated screens and media, browser settings, its accessibility tree) is
+skipped elsewhere, and the skip says so.
 
-usage: page_test.py PAGE_DIR BUILD_DIR [unittest arguments]
+usage: [PAGE_ENGINE=chromium|webkit] page_test.py PAGE_DIR BUILD_DIR [unittest arguments]
 
 BUILD_DIR is the web build's (with the engine, the engine's messages and axe-core).
 
@@ -32,6 +35,7 @@ from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 SCRIPT = ROOT / "web" / "page.js"
@@ -39,11 +43,22 @@ PAGE_DIR = ROOT / "build-web"
 PAGE = PAGE_DIR / "spokelength.html"
 BUILD_DIR = PAGE_DIR / "cmake"
 AXE_DIR = BUILD_DIR / "axe"
+ENGINE = os.environ.get("PAGE_ENGINE", "chromium")
+MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 WORKED_EXAMPLE = {"钢 线 数：": "36", "有效轮圈直径：": "600", "花鼓直径：": "45",
                   "花鼓中心偏移量：": "35", "花鼓辐条孔直径：": "2.6", "交织编法：": "3X"}
 
 
 def browser(width=1280, height=800, arguments=(), prefs=None):
+    """A browser of the engine under test, its page `width` × `height`; `arguments` and `prefs`
+    are Chromium's."""
+    if ENGINE == "webkit":
+        options = WebKitOptions()
+        options.binary_location = MINIBROWSER
+        options.add_argument("--automation")
+        driver = webdriver.WebKitGTK(options=options)
+        driver.set_window_size(width, height)
+        return driver
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for argument in ("--headless=new", "--no-sandbox", "--disable-gpu",
@@ -53,6 +68,11 @@ def browser(width=1280, height=800, arguments=(), prefs=None):
         options.add_experimental_option("prefs", prefs)
     options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def chromium_only(what):
+    """Skips a test that needs what only Chromium's driver offers."""
+    return unittest.skipUnless(ENGINE == "chromium", f"{ENGINE}'s driver has no {what}")
 
 
 class Page(unittest.TestCase):
@@ -89,6 +109,14 @@ class Page(unittest.TestCase):
     def click(self, text):
         self.driver.find_element(By.XPATH, f"//button[normalize-space(.)='{text}']").click()
 
+    def insert(self, text):
+        """Inserts `text` where the caret is, as an input method commits it or a paste; typed
+        where the driver has neither."""
+        if ENGINE == "chromium":
+            self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
+        else:
+            ActionChains(self.driver).send_keys(text).perform()
+
 
 class Calculating(Page):
     def test_worked_example_typed_by_keyboard(self):
@@ -108,9 +136,10 @@ class Calculating(Page):
             box = self.box(label)
             box.click()
             self.driver.execute_script("arguments[0].select()", box)
-            self.driver.execute_cdp_cmd("Input.imeSetComposition", {
-                "text": text[0], "selectionStart": 1, "selectionEnd": 1})
-            self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
+            if ENGINE == "chromium":  # others: typed
+                self.driver.execute_cdp_cmd("Input.imeSetComposition", {
+                    "text": text[0], "selectionStart": 1, "selectionEnd": 1})
+            self.insert(text)
             self.assertEqual(box.get_attribute("value"), text)
         self.click("计算")
         self.assertEqual(self.result(), "290.22")
@@ -126,13 +155,12 @@ class Calculating(Page):
                     ActionChains(self.driver).send_keys(text).perform()
                 else:
                     self.driver.execute_script("arguments[0].setSelectionRange(3, 3)", box)
-                    self.driver.execute_cdp_cmd("Input.insertText", {"text": text})
+                    self.insert(text)
                 self.assertEqual(box.get_attribute("value"), text)
 
     def test_any_change_empties_the_result(self):
         changes = {"typed": lambda box: box.send_keys("1"),
-                   "pasted": lambda box: self.driver.execute_cdp_cmd(
-                       "Input.insertText", {"text": "32"}),
+                   "pasted": lambda box: self.insert("32"),
                    "picked": lambda box: self.driver.execute_script(
                        "arguments[0].value = '4X';"
                        "arguments[0].dispatchEvent(new InputEvent('input', {bubbles: true,"
@@ -157,7 +185,8 @@ class Calculating(Page):
         self.fill(WORKED_EXAMPLE)
         self.click("计算")
         self.assertEqual(self.result(), "290.22")
-        self.assertEqual([entry["message"] for entry in self.driver.get_log("browser")], [])
+        if ENGINE == "chromium":  # the only driver that gives the console
+            self.assertEqual([e["message"] for e in self.driver.get_log("browser")], [])
 
     def test_a_megabyte_of_words_is_shown_and_computed_within_two_seconds(self):
         self.open()
@@ -253,6 +282,8 @@ class Lists(Page):
         for how in ("mouse", "touch", "Alt+↓", "F4"):
             for label, self.entries, self.current, entry in self.ROWS:
                 with self.subTest(how=how, list=label):
+                    if how == "touch" and ENGINE != "chromium":
+                        self.skipTest(f"{ENGINE}'s driver has no touch")
                     self.open()
                     self.fill(WORKED_EXAMPLE)
                     self.click("计算")
@@ -266,6 +297,7 @@ class Lists(Page):
                     self.assertNotIn(self.result(), ("", "290.22"))
 
 
+@chromium_only("accessibility tree")
 class Announced(Page):
     def test_a_screen_reader_hears_the_length_with_its_label(self):
         self.open()
@@ -302,6 +334,7 @@ class LongResult(Page):
         self.assertEqual(result.get_attribute("title"), "")  # whole in its box: no title
 
 
+@chromium_only("font size settings")
 class LargeText(unittest.TestCase):
     """The user's text size: nothing overlaps, every text shows whole, at the usual desktop size
     (the window's arrangement grown, or the column where it would not fit)."""
@@ -351,6 +384,7 @@ class LargeText(unittest.TestCase):
                     driver.quit()
 
 
+@chromium_only("switch for scripts or WebAssembly")
 class Unsupported(unittest.TestCase):
     """Without JavaScript, or without WebAssembly, the page says what it needs, and 计算 sends
     nothing anywhere."""
@@ -415,6 +449,7 @@ class Errors(Page):
 
 
 class Loading(Page):
+    @chromium_only("network log")
     def test_from_a_file_nothing_is_fetched(self):
         self.driver.get_log("performance")  # what earlier tests logged
         self.open()
@@ -425,6 +460,7 @@ class Loading(Page):
                    if event["method"] == "Network.requestWillBeSent"}
         self.assertEqual({url for url in fetched if not url.startswith("data:")}, {PAGE.as_uri()})
 
+    @chromium_only("installability check")
     def test_installable_and_offline_after_one_visit(self):
         server = http.server.ThreadingHTTPServer(
             ("127.0.0.1", 0), functools.partial(QuietHandler, directory=str(PAGE_DIR)))
@@ -470,9 +506,10 @@ class Phone(Page):
     @classmethod
     def setUpClass(cls):
         cls.driver = browser(360, 640)
-        cls.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
-        cls.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        if ENGINE == "chromium":  # elsewhere a narrow window with a mouse
+            cls.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+            cls.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
 
     def test_fits_the_screen_with_targets_a_thumb_can_hit(self):
         # A phone (every control on its screen), a phone held sideways, a tablet: touch,
@@ -480,13 +517,18 @@ class Phone(Page):
         for width, height, whole in ((360, 640, True), (844, 390, False), (768, 1024, True)):
             with self.subTest(f"{width} × {height}"):
                 self.fits(width, height, whole)
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
+        if ENGINE == "chromium":
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": 360, "height": 640, "deviceScaleFactor": 2, "mobile": True})
 
     def fits(self, width, height, whole):
-        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
-            "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+        if ENGINE == "chromium":
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": 2, "mobile": True})
+        elif width != 360:
+            self.skipTest(f"{ENGINE}'s driver has no touch: a wide screen is a desktop's")
         self.open()
+        width, height = self.driver.execute_script("return [innerWidth, innerHeight]")
         # No box takes the focus, which would raise the on-screen keyboard.
         self.assertEqual(self.driver.switch_to.active_element.tag_name, "body")
         self.assertLessEqual(self.driver.execute_script(
@@ -514,6 +556,7 @@ class Phone(Page):
         self.assertEqual(self.result(), "290.22")
 
 
+@chromium_only("font inspection")
 class WithoutChineseFonts(Page):
     """A desktop without Chinese fonts (a minimal install): the page draws every text of its own
     with the faces it carries."""
@@ -553,8 +596,11 @@ class Accessibility(Page):
         for scheme in ("light", "dark"):
             for width in (1280, 360):
                 with self.subTest(scheme=scheme, width=width):
-                    self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
-                        "features": [{"name": "prefers-color-scheme", "value": scheme}]})
+                    if ENGINE != "chromium" and scheme == "dark":
+                        self.skipTest(f"{ENGINE}'s driver has no emulated colour scheme")
+                    if ENGINE == "chromium":
+                        self.driver.execute_cdp_cmd("Emulation.setEmulatedMedia", {
+                            "features": [{"name": "prefers-color-scheme", "value": scheme}]})
                     self.driver.set_window_size(width, 800)
                     self.open()
                     self.fill(WORKED_EXAMPLE)
