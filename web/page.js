@@ -160,11 +160,15 @@
       if (inserted !== null) input.setRangeText(inserted, 0, input.value.length, 'end');
     };
     input.addEventListener('focus', () => { if (input.value === hint) input.select(); });
-    // WebKit puts the caret where a click that gives the focus lets go, unselecting the hint.
+    // WebKit and Firefox put the caret where a click that gives the focus lets go (or presses),
+    // unselecting the hint: selected again once the click is done.
     let clickedIn = false;
     input.addEventListener('mousedown', () => { clickedIn = document.activeElement !== input; });
     input.addEventListener('mouseup', (event) => {
-      if (clickedIn && input.value === hint) event.preventDefault();
+      if (clickedIn && input.value === hint) {
+        event.preventDefault();
+        input.select();
+      }
       clickedIn = false;
     });
     input.addEventListener('compositionstart', remember);
@@ -198,17 +202,29 @@
     });
   }
 
-  // A minimum font size above the page's enlarges its texts only; the window's arrangement grows
-  // as much as the most enlarged text, so that every text keeps its place.
-  const enlarged = [...form.querySelectorAll('*')].map((element) => {
-    const style = getComputedStyle(element);
-    return parseFloat(style.fontSize) / parseFloat(style.getPropertyValue('--em'));
-  });
-  form.style.setProperty('--enlarged', Math.max(1, ...enlarged));
+  // A minimum font size above the page's enlarges its smaller texts but no length: the window's
+  // arrangement grows as much as the smallest text did (the same digits at its size and at ten
+  // times it tell by how much), and gives way to the column where it no longer fits.
+  function arrange() {
+    const probes = [0, 1].map(() => {
+      const probe = document.createElement('span');
+      probe.className = 'probe';
+      probe.textContent = '0000';
+      return document.body.appendChild(probe);
+    });
+    const [small, large] = probes.map((probe) => probe.getBoundingClientRect().width);
+    probes.forEach((probe) => probe.remove());
+    form.style.setProperty('--enlarged', Math.max(1, (10 * small) / large));
+    const page = document.documentElement;
+    page.classList.remove('column');
+    if (page.scrollWidth > page.clientWidth) page.classList.add('column');
+  }
+  arrange();
+  addEventListener('resize', arrange);
 
   // As the window starts: the spoke count ready to be typed over, where the styles show the
   // window's arrangement (a phone keeps its keyboard down until a box is touched).
-  if (getComputedStyle(document.getElementById('Form1')).position === 'relative') {
+  if (getComputedStyle(form).position === 'relative') {
     box('Co1').focus();
     box('Co1').select();
   }
