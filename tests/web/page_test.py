@@ -108,6 +108,17 @@ class Page(unittest.TestCase):
     def click(self, text):
         self.driver.find_element(By.XPATH, f"//button[normalize-space(.)='{text}']").click()
 
+    def faces(self, element):
+        """The installed faces that draw `element`'s text (not the page's own)."""
+        for domain in ("DOM", "CSS"):
+            self.driver.execute_cdp_cmd(f"{domain}.enable", {})
+        self.driver.execute_cdp_cmd("DOM.getDocument", {})
+        node = self.driver.execute_cdp_cmd("DOM.requestNode", {
+            "objectId": self.driver.execute_cdp_cmd("Runtime.evaluate", {
+                "expression": f"document.querySelector('{element}')"})["result"]["objectId"]})
+        fonts = self.driver.execute_cdp_cmd("CSS.getPlatformFontsForNode", node)["fonts"]
+        return {font["familyName"] for font in fonts if not font["isCustomFont"]}
+
     def insert(self, text):
         """Inserts `text` where the caret is, as an input method commits it or a paste; typed
         where the driver has neither."""
@@ -278,6 +289,13 @@ class Lists(Page):
         offered = [o.text for o in listbox.find_elements(By.TAG_NAME, "li") if o.is_displayed()]
         marked = [o.text for o in listbox.find_elements(By.CSS_SELECTOR, "[aria-selected=true]")]
         self.assertEqual((offered, marked), (self.entries, [self.current]))
+
+    @chromium_only("font inspection")
+    def test_an_entry_is_drawn_in_one_face_and_weight(self):
+        """Not 直 in the page's face and 拉 in an installed one's bold."""
+        self.open()
+        self.driver.find_element(By.ID, "Co2-open").click()
+        self.assertEqual(self.faces("#Co2-0"), set())
 
     def test_every_entry_is_offered_and_a_pick_is_a_change(self):
         for how in ("mouse", "touch", "Alt+↓", "F4"):
@@ -541,20 +559,10 @@ class WithoutChineseFonts(Page):
         finally:
             del os.environ["FONTCONFIG_FILE"]
 
-    def faces(self, element):
-        node = self.driver.execute_cdp_cmd("DOM.requestNode", {
-            "objectId": self.driver.execute_cdp_cmd("Runtime.evaluate", {
-                "expression": f"document.querySelector('{element}')"})["result"]["objectId"]})
-        fonts = self.driver.execute_cdp_cmd("CSS.getPlatformFontsForNode", node)["fonts"]
-        return {font["familyName"] for font in fonts if not font["isCustomFont"]}
-
     def test_every_text_of_the_page_is_drawn_with_its_own_faces(self):
         self.open()
         self.fill({"交织编法：": "5X"})
         self.click("计算")
-        self.driver.execute_cdp_cmd("DOM.enable", {})
-        self.driver.execute_cdp_cmd("CSS.enable", {})
-        self.driver.execute_cdp_cmd("DOM.getDocument", {})
         elements = ["h1", "#Label8", "#Command1", "#Command2", "#error-heading",
                     "#error-message", "#error-close"]
         elements += [f"#Label{number}" for number in range(1, 8)]
