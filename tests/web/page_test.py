@@ -140,9 +140,7 @@ class Calculating(Page):
 
     def test_full_width_text_as_an_input_method_commits_it(self):
         self.open()
-        commits = {"钢 线 数：": "３６", "有效轮圈直径：": "６００", "花鼓直径：": "４５",
-                   "花鼓中心偏移量：": "３５", "花鼓辐条孔直径：": "２．６", "交织编法：": "３Ｘ"}
-        for label, text in commits.items():
+        for label, text in CASES["fullWidth"].items():
             box = self.box(label)
             box.click()
             self.driver.execute_script("arguments[0].select()", box)
@@ -228,10 +226,7 @@ class Calculating(Page):
         self.assertEqual(self.result(), "")
 
     def test_double_click_selects_the_whole_number(self):
-        rows = [("有效轮圈直径：", "ERD600", "600"), ("有效轮圈直径：", "3 6", "3 6"),
-                ("钢线长度：", "290.22", "290.22"), ("花鼓直径：", "&H1F", "&H1F"),
-                ("花鼓直径：", "295.", "295.")]
-        for label, text, selected in rows:
+        for label, text, selected in (row.values() for row in CASES["doubleClicks"]):
             with self.subTest(text):
                 self.open()
                 box = self.box(label)
