@@ -207,21 +207,23 @@ describe('the page in Firefox', () => {
   });
 
   test('a long paste is shown and computed within its time', async () => {
-    const page = await open(browser);
-    await fill(page, cases.workedExample);
-    const {label, unit, times, seconds} = cases.longPaste;
-    // Timed by the page from the paste to the length shown (not the text's way to it).
-    await page.evaluate((text) => { window.words = text; }, unit.repeat(times));
-    await (await box(page, label)).evaluate((b) => new Promise((done) => {
-      window.pasted = performance.now();
-      b.focus();
-      b.value = window.words;
-      b.dispatchEvent(new Event('input'));
-      requestAnimationFrame(() => requestAnimationFrame(done));  // drawn
-    }));
-    await page.click('#Command1');
-    assert.equal(await result(page), cases.workedLength);
-    assert.ok(await page.evaluate(() => performance.now() - window.pasted) < seconds * 1000);
+    const {units, times, seconds} = cases.longPaste;
+    for (const [label, unit] of Object.entries(units)) {
+      const page = await open(browser);
+      await fill(page, cases.workedExample);
+      // Timed by the page from the paste to the length shown (not the text's way to it).
+      await page.evaluate((text) => { window.words = text; }, unit.repeat(times));
+      await (await box(page, label)).evaluate((b) => new Promise((done) => {
+        window.pasted = performance.now();
+        b.focus();
+        b.value = window.words;
+        b.dispatchEvent(new Event('input'));
+        requestAnimationFrame(() => requestAnimationFrame(done));  // drawn
+      }));
+      await page.click('#Command1');
+      assert.equal(await result(page), cases.workedLength, label);
+      assert.ok(await page.evaluate(() => performance.now() - window.pasted) < seconds * 1000);
+    }
   });
 
   test('a length longer than its box is given whole, and the length is said', async () => {

@@ -197,23 +197,25 @@ class Calculating(Page):
             self.assertEqual([e["message"] for e in self.driver.get_log("browser")], [])
 
     def test_a_megabyte_of_words_is_shown_and_computed_within_two_seconds(self):
-        self.open()
-        self.fill(WORKED_EXAMPLE)
         paste = CASES["longPaste"]
-        # Timed by the page from the paste to the length shown (not the text's way to it).
-        self.driver.execute_script("window.words = arguments[0]", paste["unit"] * paste["times"])
-        self.driver.execute_async_script("""
-            const [box, done] = arguments;
-            window.pasted = performance.now();
-            box.focus();
-            box.value = window.words;
-            box.dispatchEvent(new Event('input'));
-            requestAnimationFrame(() => requestAnimationFrame(done));  // drawn""",
-                                         self.box(paste["label"]))
-        self.click("计算")
-        self.assertEqual(self.result(), WORKED_LENGTH)  # read as 600
-        self.assertLess(self.driver.execute_script("return performance.now() - window.pasted"),
-                        paste["seconds"] * 1000)
+        for label, unit in paste["units"].items():
+            with self.subTest(label):
+                self.open()
+                self.fill(WORKED_EXAMPLE)
+                # Timed by the page from the paste to the length shown (not the text's way to it).
+                self.driver.execute_script("window.words = arguments[0]", unit * paste["times"])
+                self.driver.execute_async_script("""
+                    const [box, done] = arguments;
+                    window.pasted = performance.now();
+                    box.focus();
+                    box.value = window.words;
+                    box.dispatchEvent(new Event('input'));
+                    requestAnimationFrame(() => requestAnimationFrame(done));  // drawn""",
+                                                 self.box(label))
+                self.click("计算")
+                self.assertEqual(self.result(), WORKED_LENGTH)  # the unit's number
+                self.assertLess(self.driver.execute_script(
+                    "return performance.now() - window.pasted"), paste["seconds"] * 1000)
 
     def test_clear_empties_the_boxes_and_keeps_the_lists(self):
         self.open()
