@@ -10,15 +10,16 @@
 // page_test.py)
 import assert from 'node:assert/strict';
 import {readFileSync} from 'node:fs';
+import {createServer} from 'node:http';
 import {createRequire} from 'node:module';
 import path from 'node:path';
 import {after, before, describe, test} from 'node:test';
 import {fileURLToPath, pathToFileURL} from 'node:url';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
+const pageDir = path.resolve(process.env.PAGE_DIR);
 const buildDir = path.resolve(process.env.BUILD_DIR);
-const pageUrl = pathToFileURL(path.join(path.resolve(process.env.PAGE_DIR), 'spokelength.html'))
-  .href;
+const pageUrl = pathToFileURL(path.join(pageDir, 'spokelength.html')).href;
 const cases = JSON.parse(readFileSync(path.join(here, 'cases.json'), 'utf8'));
 const layoutFaults = readFileSync(path.join(here, 'layout_faults.js'), 'utf8');
 const modules = createRequire(path.join(buildDir, 'axe', 'node_modules', 'x.js'));
@@ -32,11 +33,11 @@ async function firefox(prefs = {}) {
   });
 }
 
-// A page of `browser` at `width` × `height`, the page open and its engine ready.
-async function open(browser, width = 1280, height = 800) {
+// A page of `browser` at `width` × `height`, the page open (from `url`) and its engine ready.
+async function open(browser, width = 1280, height = 800, url = pageUrl) {
   const [page] = await browser.pages();
   await page.setViewport({width, height});
-  await page.goto(pageUrl);
+  await page.goto(url);
   await page.waitForFunction(() => performance.getEntriesByName('engine-ready')[0]);
   return page;
 }
@@ -224,6 +225,36 @@ describe('the page in Firefox', () => {
       assert.equal(await result(page), cases.workedLength, label);
       assert.ok(await page.evaluate(() => performance.now() - window.pasted) < seconds * 1000);
     }
+  });
+
+  test('offline after one visit', async () => {
+    const types = {'.html': 'text/html', '.js': 'text/javascript', '.svg': 'image/svg+xml',
+                   '.png': 'image/png', '.webmanifest': 'application/manifest+json'};
+    const server = createServer((request, response) => {
+      try {
+        const file = readFileSync(path.join(pageDir, path.basename(new URL(request.url,
+                                                                           'http://x').pathname)));
+        response.writeHead(200, {'Content-Type': types[path.extname(request.url)]});
+        response.end(file);
+      } catch {
+        response.writeHead(404).end();
+      }
+    });
+    await new Promise((listening) => server.listen(0, '127.0.0.1', listening));
+    const url = `http://127.0.0.1:${server.address().port}/spokelength.html`;
+    try {
+      const page = await open(browser, 1280, 800, url);
+      // The worker takes the page over once it has kept its files.
+      await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    } finally {
+      const closed = new Promise((done) => server.close(done));
+      server.closeAllConnections();
+      await closed;
+    }
+    const page = await open(browser, 1280, 800, url);
+    await fill(page, cases.workedExample);
+    await page.click('#Command1');
+    assert.equal(await result(page), cases.workedLength);
   });
 
   test('a length longer than its box is given whole, and the length is said', async () => {
