@@ -281,6 +281,9 @@ describe('the page in Firefox', () => {
     assert.deepEqual(faults, []);
   });
 
+  test('a phone held sideways and a tablet get the column by touch', {skip: 'Firefox\'s driver '
+    + 'gives no coarse pointer: at those widths a mouse gets the window\'s arrangement'});
+
   test('no serious or critical accessibility violation', async () => {
     assert.deepEqual(await seriousViolations(browser), []);
   });
