@@ -287,6 +287,16 @@ class Lists(Page):
         marked = [o.text for o in listbox.find_elements(By.CSS_SELECTOR, "[aria-selected=true]")]
         self.assertEqual((offered, marked), (self.entries, [self.current]))
 
+    def test_leaving_an_open_list_changes_nothing(self):
+        for key in (Keys.ESCAPE, Keys.F4, Keys.TAB):
+            with self.subTest(key=key):
+                self.open()
+                box = self.box("交织编法：")
+                box.click()
+                ActionChains(self.driver).send_keys(Keys.F4, Keys.ARROW_UP, key).perform()
+                self.assertFalse(self.driver.find_element(By.ID, "Co2-list").is_displayed())
+                self.assertEqual(box.get_attribute("value"), "3X")
+
     @chromium_only("font inspection")
     def test_an_entry_is_drawn_in_one_face_and_weight(self):
         """Not 直 in the page's face and 拉 in an installed one's bold."""
