@@ -57,13 +57,16 @@ inline constexpr Message kTooManyCrossings{ErrorNumber::Overflow,
                                            "交织编法的交叉数太大，无法计算。", true};
 inline constexpr Message kBadLengths{ErrorNumber::Overflow, kBadLengthsText, true};
 inline constexpr Message kBadLengthsInvalid{ErrorNumber::InvalidOperation, kBadLengthsText, true};
+inline constexpr Message kNoSidewaysPull{
+    ErrorNumber::DivisionByZero,
+    "{}花鼓中心偏移量为 0：这一侧的辐条不向侧面拉，两侧的张力比例无法计算。请检查中心偏移量。"};
 inline constexpr Message kNotDisplayable{ErrorNumber::Overflow, "长度超出了能显示的范围。", true};
 
 /// All of the above.
 inline constexpr const Message* kAll[] = {
     &kNoSpokes,       &kNoSpokesRadial,    &kTooFewSpokes,   &kNumberTooLarge,
     &kResultTooLarge, &kTextTooLong,       &kUnknownLacing,  &kTooManyCrossings,
-    &kBadLengths,     &kBadLengthsInvalid, &kNotDisplayable,
+    &kBadLengths,     &kBadLengthsInvalid, &kNoSidewaysPull, &kNotDisplayable,
 };
 
 }  // namespace messages

@@ -59,7 +59,7 @@ double crossingAngle(std::int16_t degrees, double spokeCount) {
 
 }  // namespace
 
-double ComputeSpokeLength(const SpokeInputs& inputs) {
+SpokeGeometry ComputeSpokeGeometry(const SpokeInputs& inputs) {
   using runtime::numberFromText;
   const double spokeCount = numberFromText(inputs.spokeCount);
   const std::int16_t degrees = crossingDegrees(inputs.crossingIndex);
@@ -79,8 +79,11 @@ double ComputeSpokeLength(const SpokeInputs& inputs) {
   const double inPlane = runtime::add(acrossSquared, alongSquared);
   const double offsetSquared = runtime::square(offset);
   const double span = runtime::add(inPlane, offsetSquared);
+  const double run = std::sqrt(span);
   const double holeDiameter = numberFromText(inputs.spokeHoleDiameter);
-  return guarded(std::sqrt(span) - holeDiameter / kHalfDivisor);
+  return {offset, run, guarded(run - holeDiameter / kHalfDivisor)};
 }
+
+double ComputeSpokeLength(const SpokeInputs& inputs) { return ComputeSpokeGeometry(inputs).length; }
 
 }  // namespace calc

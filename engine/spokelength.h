@@ -18,4 +18,14 @@ namespace calc {
 /// and then returns nothing.
 double ComputeSpokeLength(const SpokeInputs& inputs);
 
+/// A spoke's geometry: the centre-to-flange distance as converted, the straight distance from the
+/// flange hole to the spoke's end at the effective rim diameter, and ComputeSpokeLength's length,
+/// which is that distance less half the spoke hole. Raises as ComputeSpokeLength does.
+struct SpokeGeometry {
+  double offset;
+  double run;
+  double length;
+};
+SpokeGeometry ComputeSpokeGeometry(const SpokeInputs& inputs);
+
 }  // namespace calc

@@ -8,9 +8,13 @@
 //
 //   engine_differential generate <seed> <count> <cases file>
 //   engine_differential run <cases file> <results file>
+//   engine_differential wheels <seed> <count> <results file>
 //
 // A result line is the case's number, then its display text or "error <number>", then the
 // length's bits in hexadecimal (or "-"), which tells apart lengths that show the same text.
+// `wheels` draws whole wheels (with integer arithmetic only, so every platform draws the same)
+// and writes, for each, every text the view shows and each side's length bits; it fails where a
+// side's length is not the single-flange length of that side's inputs to the bit.
 #include <array>
 #include <cinttypes>
 #include <cstdint>
@@ -22,8 +26,10 @@
 #include <vector>
 
 #include "engine/displaytext.h"
+#include "engine/lacing.h"
 #include "engine/runtimeerror.h"
 #include "engine/spokelength.h"
+#include "engine/wheel.h"
 #include "tests/doublebits.h"
 
 namespace {
@@ -46,7 +52,25 @@ class Drawer {
     return inputs;
   }
 
+  calc::WheelInputs wholeWheel() {
+    const calc::SpokeInputs left = wheel();
+    const calc::SpokeInputs right = wheel();
+    return {left.spokeCount,
+            left.effectiveRimDiameter,
+            left.spokeHoleDiameter,
+            {{{left.flangeDiameter, left.centreOffset, lacing()},
+              {right.flangeDiameter, right.centreOffset, lacing()}}},
+            calc::kOrderSteps[pick(calc::kOrderSteps.size())]};
+  }
+
  private:
+  std::string lacing() {
+    if (pick(8) == 0) return text();
+    static const std::array<const char*, 8> kTyped = {"直拉", "1X", "2X", "3X",
+                                                      "4X",   "3x", "２", "1"};
+    return kTyped[pick(kTyped.size())];
+  }
+
   unsigned pick(unsigned bound) { return static_cast<unsigned>(random_() % bound); }
 
   std::string spokeCount() {
@@ -157,6 +181,51 @@ int run(const char* casesPath, const char* resultsPath) {
   return out ? 0 : 1;
 }
 
+std::string bitsText(double value) {
+  char bits[24];
+  std::snprintf(bits, sizeof bits, "%016" PRIx64, bitsOf(value));
+  return bits;
+}
+
+// A side's length as the window computes it from that side's inputs, or its error.
+std::string singleLength(const calc::WheelInputs& wheel, const calc::FlangeInputs& flange) {
+  try {
+    return bitsText(calc::ComputeSpokeLength(
+        {wheel.spokeCount, runtime::typedCrossings(flange.lacing), wheel.effectiveRimDiameter,
+         flange.flangeDiameter, flange.centreOffset, wheel.spokeHoleDiameter}));
+  } catch (const runtime::RuntimeError& error) {
+    return "error " + std::to_string(static_cast<int>(error.number()));
+  }
+}
+
+int wheels(std::uint64_t seed, long count, const char* resultsPath) {
+  std::ofstream out(resultsPath, std::ios::binary);
+  Drawer drawer(seed);
+  int differing = 0;
+  for (long number = 1; number <= count; ++number) {
+    const calc::WheelInputs inputs = drawer.wholeWheel();
+    const calc::WheelResult result = calc::ComputeWheel(inputs);
+    const calc::WheelTexts texts = calc::wheelTexts(result);
+    out << number;
+    for (const calc::Side side : calc::kSides) {
+      const auto i = static_cast<std::size_t>(side);
+      const calc::SideResult& sideResult = result[side];
+      const std::string length =
+          sideResult.problem
+              ? "error " + std::to_string(static_cast<int>(sideResult.problem->number))
+              : bitsText(sideResult.length);
+      if (length != singleLength(inputs, inputs.sides[i])) {
+        std::fprintf(stderr, "wheel %ld, side %zu: %s\n", number, i, length.c_str());
+        ++differing;
+      }
+      out << ' ' << length << " [" << texts.length[i] << "] [" << texts.orderLength[i] << "] ["
+          << texts.share[i] << "] [" << texts.bracingAngle[i] << ']';
+    }
+    out << " [" << texts.problems << "]\n";
+  }
+  return out && differing == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -164,9 +233,12 @@ int main(int argc, char* argv[]) {
   if (mode == "generate" && argc == 5)
     return generate(std::strtoull(argv[2], nullptr, 10), std::atol(argv[3]), argv[4]);
   if (mode == "run" && argc == 4) return run(argv[2], argv[3]);
+  if (mode == "wheels" && argc == 5)
+    return wheels(std::strtoull(argv[2], nullptr, 10), std::atol(argv[3]), argv[4]);
   std::fprintf(stderr,
                "usage: %s generate <seed> <count> <cases file>\n"
-               "       %s run <cases file> <results file>\n",
-               argv[0], argv[0]);
+               "       %s run <cases file> <results file>\n"
+               "       %s wheels <seed> <count> <results file>\n",
+               argv[0], argv[0], argv[0]);
   return 2;
 }
