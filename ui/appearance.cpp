@@ -7,10 +7,10 @@
 #include "ui/appearance.h"
 
 #include <QFont>
+#include <QLineEdit>
 #include <QPalette>
 
 #include "ui/contrast.h"
-#include "ui_form1.h"
 
 namespace {
 
@@ -30,31 +30,32 @@ void setColour(QWidget* control, QPalette::ColorRole role, const QColor& colour)
 
 }  // namespace
 
-void applyAppearance(Ui::Form1& ui, const QPalette& palette) {
+void applyAppearance(const Looks& looks, const QPalette& palette) {
   const QFont boxFont = songFont(10.5, QFont::Bold);
-  for (QWidget* box : {ui.Te1, ui.Te2, ui.Te3, ui.Te4, ui.Te5}) box->setFont(boxFont);
-  applyColours(ui, palette);
+  for (QWidget* box : looks.inputs + looks.results)
+    if (qobject_cast<QLineEdit*>(box)) box->setFont(boxFont);
+  applyColours(looks, palette);
 }
 
-void applyColours(Ui::Form1& ui, const QPalette& palette) {
+void applyColours(const Looks& looks, const QPalette& palette) {
   // The boxes: the info background, and the default text where it reads there; otherwise the
   // text colour made for that background, if that reads.
   const QColor boxBackground = palette.color(QPalette::ToolTipBase);
   const QColor boxText = readableOn(
       boxBackground, {palette.color(QPalette::Text), palette.color(QPalette::ToolTipText)});
-  for (QWidget* input :
-       std::initializer_list<QWidget*>{ui.Te1, ui.Te2, ui.Te3, ui.Te4, ui.Co1, ui.Co2}) {
+  for (QWidget* input : looks.inputs) {
     setColour(input, QPalette::Base, boxBackground);
     setColour(input, QPalette::Text, boxText);
   }
   // The result: the selection colour on red, darkened until it reads (hue kept).
   const QColor red(255, 0, 0);
-  setColour(ui.Te5, QPalette::Base, red);
-  setColour(ui.Te5, QPalette::Text, darkenedToRead(palette.color(QPalette::Highlight), red));
+  const QColor resultText = darkenedToRead(palette.color(QPalette::Highlight), red);
+  for (QWidget* result : looks.results) {
+    setColour(result, QPalette::Base, red);
+    setColour(result, QPalette::Text, resultText);
+  }
   // The labels: navy where it reads on the window, the window's own text colour otherwise.
   const QColor labelText = readableOn(palette.color(QPalette::Window),
                                       {QColor(0, 0, 128), palette.color(QPalette::WindowText)});
-  for (QWidget* label :
-       {ui.Label1, ui.Label2, ui.Label3, ui.Label4, ui.Label5, ui.Label6, ui.Label7})
-    setColour(label, QPalette::WindowText, labelText);
+  for (QWidget* label : looks.labels) setColour(label, QPalette::WindowText, labelText);
 }

@@ -2,18 +2,23 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Fonts and colours of the window's controls.
+// Fonts and colours of a window's controls, the same rules in every window.
 #pragma once
 
+#include <QList>
+
 class QPalette;
+class QWidget;
 
-namespace Ui {
-class Form1;
-}
+/// A window's controls by what they are to the user.
+struct Looks {
+  QList<QWidget*> inputs;   ///< boxes and lists typed or picked into
+  QList<QWidget*> results;  ///< read-only boxes that show what was computed
+  QList<QWidget*> labels;
+};
 
-/// Gives the controls of a freshly built window their fonts, and their colours from `palette`.
-void applyAppearance(Ui::Form1& ui, const QPalette& palette);
+/// Sets the boxes' font and the colours: once, after the window description is set up.
+void applyAppearance(const Looks& looks, const QPalette& palette);
 
-/// Gives the controls their colours from `palette` (the window's, which follows the desktop's
-/// theme): each specified colour where it reads on its background, else one that does.
-void applyColours(Ui::Form1& ui, const QPalette& palette);
+/// Sets the colours for `palette`: again whenever the window's palette changes.
+void applyColours(const Looks& looks, const QPalette& palette);

@@ -7,9 +7,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <limits>
 
 #include "engine/displaytext.h"
 #include "engine/lacing.h"
@@ -20,6 +18,7 @@
 #include "ui/accessibility.h"
 #include "ui/appearance.h"
 #include "ui/combobox.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/hint.h"
 #include "ui/icon.h"
@@ -43,14 +42,6 @@ std::int16_t crossingsOf(const QComboBox& lacing) {
   return runtime::typedCrossings(lacing.currentText().toStdString());
 }
 
-// What a screen reader calls the control a label names: the label's text without the blanks that
-// space it out and the closing colon ("钢 线 数：" is 钢线数).
-QString spokenName(QString label) {
-  label.removeIf([](QChar c) { return c.isSpace(); });
-  if (label.endsWith(u'：')) label.chop(1);
-  return label;
-}
-
 }  // namespace
 
 Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_unique<Ui::Form1>()) {
@@ -60,16 +51,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
   setWindowTitle(host::programTitle() + QString(kCaptionGap, u' ') +
                  QCoreApplication::applicationVersion());
   setWindowIcon(calculatorIcon());
-  applyAppearance(*ui_, palette());
-  for (const QLabel* label : findChildren<QLabel*>())
-    if (QWidget* control = label->buddy()) control->setAccessibleName(spokenName(label->text()));
-  for (QComboBox* combo : {ui_->Co1, ui_->Co2}) {
-    combo->setCompleter(nullptr);  // it would silently finish a number being typed
-    // The editable part, where a screen reader reads and edits the text, is named as the list.
-    combo->lineEdit()->setAccessibleName(combo->accessibleName());
-    turnOnlyWithFocus(combo);  // a pointer passing over the window changes no input
-    pickWhatIsSelectedFromOutside(combo);
-  }
+  applyAppearance(looks(), palette());
+  nameControlsByTheirLabels(*this);
+  for (QComboBox* combo : {ui_->Co1, ui_->Co2}) prepareList(combo);
   // A box that the window description gives a text holds a hint ("ERD", "d", "S"); the page reads
   // its hints from the description by the same rule.
   for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
@@ -77,10 +61,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent, kWindowFlags), ui_(std::make_uni
   const std::initializer_list<QLineEdit*> inputs{
       ui_->Co1->lineEdit(), ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Co2->lineEdit()};
   for (QLineEdit* box : inputs) {
-    // A pasted text is kept whole: cut at the toolkit's default length, it would be read as
-    // another number.
-    box->setMaxLength(std::numeric_limits<int>::max());
-    selectNumberOnDoubleClick(box);
+    prepareTypedBox(box);
     // The result box shows the length of the inputs on screen or nothing: a length left there
     // after an input changed would be read as the new one's. A failed calculation finds it empty
     // too, for the inputs that fail have changed since any length was shown.
@@ -108,8 +89,15 @@ FormState Form1::formState() const {
 }
 
 void Form1::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::PaletteChange) applyColours(*ui_, palette());  // a theme switch
+  if (event->type() == QEvent::PaletteChange) applyColours(looks(), palette());  // a theme switch
   QWidget::changeEvent(event);
+}
+
+Looks Form1::looks() const {
+  return {
+      {ui_->Te1, ui_->Te2, ui_->Te3, ui_->Te4, ui_->Co1, ui_->Co2},
+      {ui_->Te5},
+      {ui_->Label1, ui_->Label2, ui_->Label3, ui_->Label4, ui_->Label5, ui_->Label6, ui_->Label7}};
 }
 
 void Form1::FormLoad() { ui_->Co2->setCurrentIndex(kThreeCrossings); }

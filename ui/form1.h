@@ -10,6 +10,8 @@
 
 #include "ui/formstate.h"
 
+struct Looks;
+
 namespace Ui {
 class Form1;  // the controls, generated from form1.ui
 }
@@ -38,5 +40,7 @@ class Form1 : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  Looks looks() const;
+
   std::unique_ptr<Ui::Form1> ui_;
 };
