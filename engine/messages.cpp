@@ -17,6 +17,7 @@ std::string_view titleOf(ErrorNumber number) {
       return "内存不足";
     case ErrorNumber::DivisionByZero:
       return "除数为零";
+    case ErrorNumber::FileAccess:
     case ErrorNumber::BadFileFormat:
     case ErrorNumber::InvalidPropertyValue:
       break;

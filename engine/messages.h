@@ -15,6 +15,7 @@ enum class ErrorNumber : int {
   Overflow = 6,
   OutOfMemory = 7,
   DivisionByZero = 11,
+  FileAccess = 75,
   BadFileFormat = 321,
   InvalidPropertyValue = 380,
 };
@@ -63,13 +64,17 @@ inline constexpr Message kNoSidewaysPull{
     "{}花鼓中心偏移量为 0：这一侧的辐条不向侧面拉，两侧的张力比例无法计算。请检查中心偏移量。"};
 inline constexpr Message kNotAPartsFile{
     ErrorNumber::BadFileFormat, "这个文件不是轮圈和花鼓文件，或者已经损坏：没有导入任何内容。"};
+inline constexpr Message kFileNotRead{ErrorNumber::FileAccess,
+                                      "无法读取文件“{}”：没有导入任何内容。"};
+inline constexpr Message kFileNotWritten{ErrorNumber::FileAccess,
+                                         "无法写入文件“{}”。请换一个位置或名称再导出。"};
 inline constexpr Message kNotDisplayable{ErrorNumber::Overflow, "长度超出了能显示的范围。", true};
 
 /// All of the above.
 inline constexpr const Message* kAll[] = {
     &kNoSpokes,       &kNoSpokesRadial, &kTooFewSpokes,     &kNumberTooLarge, &kResultTooLarge,
     &kTextTooLong,    &kUnknownLacing,  &kTooManyCrossings, &kBadLengths,     &kBadLengthsInvalid,
-    &kNoSidewaysPull, &kNotAPartsFile,  &kNotDisplayable,
+    &kNoSidewaysPull, &kNotAPartsFile,  &kFileNotRead,      &kFileNotWritten, &kNotDisplayable,
 };
 
 }  // namespace messages

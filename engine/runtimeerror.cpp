@@ -23,6 +23,9 @@ std::string wholeMessage(const Message& message, std::string_view quoted) {
 RuntimeError::RuntimeError(const Message& message, std::string_view quoted)
     : number_(message.number), message_(wholeMessage(message, quoted)) {}
 
+RuntimeError::RuntimeError(ErrorNumber number, std::string wholeMessage)
+    : number_(number), message_(std::move(wholeMessage)) {}
+
 void raise(const Message& message, std::string_view quoted) { throw RuntimeError(message, quoted); }
 
 }  // namespace runtime

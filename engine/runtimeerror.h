@@ -19,6 +19,8 @@ class RuntimeError : public std::exception {
  public:
   /// `message`'s text after its number's title ("溢出：…"), with `quoted` in place of its "{}".
   explicit RuntimeError(const Message& message, std::string_view quoted = {});
+  /// An error whose whole message is already worded: several messages, one to a line.
+  RuntimeError(ErrorNumber number, std::string wholeMessage);
 
   ErrorNumber number() const noexcept { return number_; }
   /// The whole message as the user reads it, Simplified Chinese: the title, "：", the text.

@@ -114,12 +114,16 @@ WheelTexts wheelTexts(const WheelResult& result) {
   const std::size_t nameLength = kSideNames[0].size();
   if (left && right && left->message.substr(nameLength) == right->message.substr(nameLength)) {
     texts.problems = std::string(kBothSides) + left->message.substr(nameLength);
-  } else {
-    for (const std::optional<Problem>& problem : {left, right, result.shareProblem}) {
-      if (!problem) continue;
-      if (!texts.problems.empty()) texts.problems += '\n';
-      texts.problems += problem->message;
-    }
+    texts.problemNumber = left->number;
+    return texts;
+  }
+  for (const std::optional<Problem>& problem : {left, right, result.shareProblem}) {
+    if (!problem) continue;
+    if (texts.problems.empty())
+      texts.problemNumber = problem->number;
+    else
+      texts.problems += '\n';
+    texts.problems += problem->message;
   }
   return texts;
 }

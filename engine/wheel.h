@@ -79,13 +79,14 @@ WheelResult ComputeWheel(const WheelInputs& inputs);
 
 /// The texts a view shows for a result: each side's length (as the window shows it), length to
 /// order, tension share and bracing angle, empty where not computed; and every problem, one to a
-/// line.
+/// line, with the first one's number.
 struct WheelTexts {
   std::array<std::string, 2> length;
   std::array<std::string, 2> orderLength;
   std::array<std::string, 2> share;
   std::array<std::string, 2> bracingAngle;
   std::string problems;
+  runtime::ErrorNumber problemNumber{};
 };
 WheelTexts wheelTexts(const WheelResult& result);
 

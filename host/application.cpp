@@ -32,6 +32,8 @@ void installToolkitTranslation() {
 
 QString programTitle() { return QString::fromUtf8(kProgramTitle); }
 
+QString wheelTitle() { return QString::fromUtf8(kWheelTitle); }
+
 void prepareApplication() {
   // ASCII names, so that task bars match the window with its desktop entry and icon: the name is
   // the X11 class, the desktop file name the Wayland application ID.

@@ -9,11 +9,12 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <string_view>
+
 #include "host/screenfiller.h"
+#include "identity.h"
 #ifdef _WIN32
 #include <windows.h>
-
-#include "identity.h"
 #endif
 
 namespace host {
@@ -38,6 +39,12 @@ void selectText(QWidget& control) {
 }
 
 }  // namespace
+
+bool asksForWholeWheel(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    if (std::string_view(argv[i]) == kWheelOption) return true;
+  return false;
+}
 
 void markRunning() {
 #ifdef _WIN32

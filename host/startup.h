@@ -22,6 +22,9 @@ void showStartupForm(QWidget& form);
 /// for before they replace or remove the program.
 void markRunning();
 
+/// Whether the command line asks for the whole-wheel window (its option among the arguments).
+bool asksForWholeWheel(int argc, char** argv);
+
 /// Runs the program whose start-up window is `Form`; building a `Form` raises its Load event.
 /// Returns when the window is closed.
 template <std::derived_from<QWidget> Form>

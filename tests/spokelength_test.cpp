@@ -191,6 +191,9 @@ TEST_P(WorkedWheelExample, ShowsItsTexts) {
   EXPECT_EQ(texts.share, expected.share);
   EXPECT_EQ(texts.bracingAngle, expected.bracingAngle);
   EXPECT_EQ(texts.problems, expected.problems);
+  if (!texts.problems.empty()) {
+    EXPECT_EQ(texts.problemNumber, expected.problemNumber);
+  }
 }
 
 WheelInputs withStep(WheelInputs inputs, double step) {
@@ -246,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"", ""},
                      {"6.9°", ""},
                      "右侧：无效的交织编法：“\u20685X\u2069”。请从列表中选择，或输入 直拉、1X、2X、"
-                     "3X、4X，或交叉数 0 到 4。"}},
+                     "3X、4X，或交叉数 0 到 4。",
+                     ErrorNumber::InvalidPropertyValue}},
         WorkedWheel{"NoSpokesFailsBothSidesOnce",
                     {"", "600", "2.6", {{{"45", "35", "3X"}, {"45", "35", "3X"}}}},
                     {{"", ""},
@@ -254,7 +258,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"", ""},
                      {"", ""},
                      "两侧：除数为零：钢线数为 0（空白或不是数字时也按 0 计算），无法计算辐条的交叉"
-                     "角度。请输入钢线数。"}},
+                     "角度。请输入钢线数。",
+                     ErrorNumber::DivisionByZero}},
         WorkedWheel{"EachSideItsOwnError",
                     {"36", "600", "2.6", {{{"45", "1e155", "3X"}, {"45", "35", "9"}}}},
                     {{"", ""},
@@ -263,7 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
                      {"", ""},
                      "左侧：溢出：计算结果太大，超出了能计算的范围：请检查输入的长度。\n右侧：无效"
                      "的交织编法：“\u20689\u2069”。请从列表中选择，或输入 直拉、1X、2X、3X、4X，"
-                     "或交叉数 0 到 4。"}},
+                     "或交叉数 0 到 4。",
+                     ErrorNumber::Overflow}},
         // A flange at the centre pulls nowhere: both lengths, no share.
         WorkedWheel{
             "FlangeAtTheCentre",
@@ -273,7 +279,8 @@ INSTANTIATE_TEST_SUITE_P(
              {"", ""},
              {"0.0°", "6.9°"},
              "除数为零：左侧花鼓中心偏移量为 0：这一侧的辐条不向侧面拉，两侧的张力比例无法计"
-             "算。请检查中心偏移量。"}}),
+             "算。请检查中心偏移量。",
+             ErrorNumber::DivisionByZero}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ComputeWheel, SharesAlwaysShowOneHundredPercent) {

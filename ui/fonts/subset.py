@@ -5,14 +5,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 """Makes the fonts the program carries: subsets of Simplified Chinese faces holding the glyphs of
-every text the program itself draws (the window description's texts, the string literals of its
+every text the program itself draws (the window descriptions' texts, the string literals of its
 sources, which hold every message it can show, and the toolkit's texts it shows), printable
 ASCII, the full-width forms U+FF01 to U+FF5E, the ideographic full stop and the ideographic space.
 
 A subset is a Modified Version under the SIL Open Font License 1.1, so it gets a family name of
 its own; its copyright, trademark and licence entries are kept.
 
-usage: subset.py FORM.ui SOURCE_DIR TOOLKIT_TEXTS OUTPUT_DIR (SOURCE.ttc FAMILY STYLE OUTPUT)...
+usage: subset.py FORMS_DIR SOURCE_DIR TOOLKIT_TEXTS OUTPUT_DIR (SOURCE.ttc FAMILY STYLE OUTPUT)...
 """
 import pathlib
 import re
@@ -22,7 +22,7 @@ import xml.etree.ElementTree as ElementTree
 from fontTools import subset
 from fontTools.ttLib import TTCollection, TTFont
 
-DRAWN_PROPERTIES = {"text", "currentText"}  # what the window draws itself; not the caption
+DRAWN_PROPERTIES = {"text", "currentText", "title"}  # what a window draws itself; not the caption
 SIMPLIFIED_CHINESE = " SC"
 # Family, style, full name, PostScript name, unique ID, typographic family and style.
 RENAMED_IDS = (1, 2, 3, 4, 6, 16, 17)
@@ -33,12 +33,14 @@ SOURCE_FOLDERS = ("app", "engine", "host", "ui")
 TYPED_FORMS = [chr(code) for code in range(0xFF01, 0xFF5F)] + ["\u3000", "\u3002"]
 
 
-def window_characters(form):
+def window_characters(forms_dir):
+    """The texts of every window description (*.ui) in `forms_dir`."""
     characters = set()
-    for prop in ElementTree.parse(form).iter("property"):
-        text = prop.findtext("string")
-        if prop.get("name") in DRAWN_PROPERTIES and text:
-            characters.update(text)
+    for form in sorted(pathlib.Path(forms_dir).glob("*.ui")):
+        for prop in ElementTree.parse(form).iter("property"):
+            text = prop.findtext("string")
+            if prop.get("name") in DRAWN_PROPERTIES and text:
+                characters.update(text)
     return characters
 
 
@@ -61,9 +63,9 @@ def toolkit_characters(texts):
     return {c for line in lines if not line.startswith("#") for c in line if not c.isspace()}
 
 
-def drawn_characters(form, source_dir, toolkit_texts):
+def drawn_characters(forms_dir, source_dir, toolkit_texts):
     characters = {chr(code) for code in range(0x20, 0x7F)} | set(TYPED_FORMS)
-    characters |= window_characters(form) | message_characters(source_dir)
+    characters |= window_characters(forms_dir) | message_characters(source_dir)
     characters |= toolkit_characters(toolkit_texts)
     return "".join(sorted(characters))
 
@@ -85,8 +87,8 @@ def rename(face, family, style):
         table.setName(value, name_id, 3, 1, 0x409)  # Windows, Unicode, English
 
 
-def main(form, source_dir, toolkit_texts, output_dir, *fonts):
-    characters = drawn_characters(form, source_dir, toolkit_texts)
+def main(forms_dir, source_dir, toolkit_texts, output_dir, *fonts):
+    characters = drawn_characters(forms_dir, source_dir, toolkit_texts)
     options = subset.Options()
     options.name_IDs = ["*"]  # keep copyright, trademark and licence
     options.name_languages = ["*"]
