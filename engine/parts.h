@@ -24,6 +24,8 @@ namespace parts {
 
 inline constexpr std::string_view kFormat = "spokelength-parts";
 inline constexpr int kVersion = 1;
+/// The name an exported file is offered under.
+inline constexpr std::string_view kFileName = "轮圈和花鼓.json";
 
 struct Rim {
   std::string name;

@@ -63,8 +63,6 @@ WheelForm::WheelForm(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
   for (QComboBox* list : {ui_->spokeCount, ui_->leftLacing, ui_->rightLacing})
     prepareTypedBox(list->lineEdit());
   // A picked rim or hub fills the boxes, which empties the results as typing would.
-  ui_->rims->setPlaceholderText(QStringLiteral("（选择）"));
-  ui_->hubs->setPlaceholderText(QStringLiteral("（选择）"));
   connect(ui_->rims, &QComboBox::activated, this, &WheelForm::pickRim);
   connect(ui_->hubs, &QComboBox::activated, this, &WheelForm::pickHub);
   const auto handle = [this](QPushButton* button, void (WheelForm::*handler)()) {
@@ -253,8 +251,9 @@ void WheelForm::importFrom(const QString& path) {
 }
 
 void WheelForm::askToExport() {
-  const QString path = QFileDialog::getSaveFileName(this, ui_->exportParts->text(),
-                                                    QStringLiteral("轮圈和花鼓.json"), kFileFilter);
+  const QString path = QFileDialog::getSaveFileName(
+      this, ui_->exportParts->text(),
+      QString::fromUtf8(parts::kFileName.data(), qsizetype(parts::kFileName.size())), kFileFilter);
   if (!path.isEmpty()) exportTo(path);
 }
 

@@ -22,7 +22,7 @@ import xml.etree.ElementTree as ElementTree
 from fontTools import subset
 from fontTools.ttLib import TTCollection, TTFont
 
-DRAWN_PROPERTIES = {"text", "currentText", "title"}  # what a window draws itself; not the caption
+DRAWN_PROPERTIES = {"text", "currentText", "title", "placeholderText"}  # what a window draws itself; not the caption
 SIMPLIFIED_CHINESE = " SC"
 # Family, style, full name, PostScript name, unique ID, typographic family and style.
 RENAMED_IDS = (1, 2, 3, 4, 6, 16, 17)
