@@ -51,6 +51,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "内存不足：输入的文字太长，无法计算。"}),
     [](const auto& info) { return info.param.name; });
 
+TEST(PageWheel, GivesEveryTextAndTheFirstProblemsNumber) {
+  EXPECT_EQ(calculateWheel("32", "600", "2.6", "45", "35", "3X", "45", "18", "3X", 2), 0);
+  EXPECT_EQ(std::string(shownText()), "292.92\t291.38\t292.5\t291\t34.1%\t65.9%\t6.8°\t3.5°\t");
+  EXPECT_EQ(calculateWheel("36", "600", "2.6", "45", "35", "3X", "45", "35", "5X", 0), 380);
+  EXPECT_TRUE(std::string(shownText()).starts_with("290.22\t\t290\t\t\t\t6.9°\t\t右侧："));
+  EXPECT_EQ(calculateWheel("36", "600", "2.6", nullptr, "35", "3X", "45", "35", "3X", 0), 7);
+}
+
+TEST(PageParts, MergesOrRefusesWithTheEnginesMessage) {
+  const std::string empty = emptyParts();
+  ASSERT_EQ(mergeParts("", empty.c_str()), 0);
+  EXPECT_EQ(std::string(shownText()), empty);
+  EXPECT_EQ(mergeParts(empty.c_str(), "{"), 321);
+  EXPECT_EQ(mergeParts("[]", empty.c_str()), 321);
+}
+
 struct Selection {
   const char* name;
   const char* text;

@@ -13,9 +13,11 @@
 #include "engine/displaytext.h"
 #include "engine/lacing.h"
 #include "engine/numberspan.h"
+#include "engine/parts.h"
 #include "engine/runtimeerror.h"
 #include "engine/spokelength.h"
 #include "engine/utf8.h"
+#include "engine/wheel.h"
 
 namespace {
 
@@ -56,20 +58,14 @@ int unitsBefore(std::string_view text, std::size_t bytes) {
   return units;
 }
 
-}  // namespace
-
-extern "C" {
-
-int calculate(const char* spokeCount, const char* rimDiameter, const char* flangeDiameter,
-              const char* centreOffset, const char* holeDiameter, const char* lacing) {
+// Runs a call that sets `shown` and returns 0; a runtime error, or no memory, is its number and
+// message instead.
+template <typename Call>
+int reported(std::initializer_list<const char*> texts, Call call) {
   try {
-    for (const char* text :
-         {spokeCount, rimDiameter, flangeDiameter, centreOffset, holeDiameter, lacing})
+    for (const char* text : texts)
       if (text == nullptr) throw std::bad_alloc();
-    const calc::SpokeInputs inputs{spokeCount,   runtime::typedCrossings(lacing),
-                                   rimDiameter,  flangeDiameter,
-                                   centreOffset, holeDiameter};
-    shown = runtime::displayText(calc::ComputeSpokeLength(inputs), ".");
+    call();
     return 0;
   } catch (const runtime::RuntimeError& error) {
     shown = error.message();
@@ -80,6 +76,64 @@ int calculate(const char* spokeCount, const char* rimDiameter, const char* flang
     return static_cast<int>(error.number());
   }
 }
+
+}  // namespace
+
+extern "C" {
+
+int calculate(const char* spokeCount, const char* rimDiameter, const char* flangeDiameter,
+              const char* centreOffset, const char* holeDiameter, const char* lacing) {
+  return reported({spokeCount, rimDiameter, flangeDiameter, centreOffset, holeDiameter, lacing},
+                  [&] {
+                    const calc::SpokeInputs inputs{spokeCount,   runtime::typedCrossings(lacing),
+                                                   rimDiameter,  flangeDiameter,
+                                                   centreOffset, holeDiameter};
+                    shown = runtime::displayText(calc::ComputeSpokeLength(inputs), ".");
+                  });
+}
+
+int calculateWheel(const char* spokeCount, const char* rimDiameter, const char* holeDiameter,
+                   const char* leftDiameter, const char* leftOffset, const char* leftLacing,
+                   const char* rightDiameter, const char* rightOffset, const char* rightLacing,
+                   int orderStep) {
+  int problem = 0;
+  const int error = reported(
+      {spokeCount, rimDiameter, holeDiameter, leftDiameter, leftOffset, leftLacing, rightDiameter,
+       rightOffset, rightLacing},
+      [&] {
+        const calc::WheelInputs inputs{
+            spokeCount,
+            rimDiameter,
+            holeDiameter,
+            {{{leftDiameter, leftOffset, leftLacing}, {rightDiameter, rightOffset, rightLacing}}},
+            orderStep > 0 && orderStep < static_cast<int>(calc::kOrderSteps.size())
+                ? calc::kOrderSteps[static_cast<std::size_t>(orderStep)]
+                : calc::kOrderSteps[0]};
+        const calc::WheelTexts texts = calc::wheelTexts(calc::ComputeWheel(inputs));
+        shown.clear();
+        for (const auto* row :
+             {&texts.length, &texts.orderLength, &texts.share, &texts.bracingAngle})
+          for (const std::string& text : *row) shown.append(text).append("\t");
+        shown += texts.problems;
+        if (!texts.problems.empty()) problem = static_cast<int>(texts.problemNumber);
+      });
+  return error != 0 ? error : problem;
+}
+
+int mergeParts(const char* saved, const char* added) {
+  return reported({saved, added}, [&] {
+    parts::Library library = *saved == '\0' ? parts::Library{} : parts::libraryFromText(saved);
+    parts::merge(library, parts::libraryFromText(added));
+    shown = parts::libraryText(library);
+  });
+}
+
+const char* emptyParts() {
+  shown = parts::libraryText({});
+  return shown.c_str();
+}
+
+const char* partsFileName() { return parts::kFileName.data(); }
 
 const char* shownText() { return shown.c_str(); }
 

@@ -20,6 +20,9 @@ def song_texts(form):
     weight (拉 bold beside a regular 直 in WebKit), and a megabyte of words took seconds."""
     lists = [name for name, widget in form.widgets.items() if widget.get("class") == "QComboBox"]
     return [*form.texts_of("QLabel"), *(item for name in lists for item in form.items(name)),
+            *(form.property(name, "placeholderText") or "" for name in lists),
+            *(form.property(name, "title") for name in form.widgets
+              if form.widgets[name].get("class") == "QGroupBox"),
             PRINTABLE_ASCII]
 
 

@@ -31,9 +31,18 @@
       }
     };
     const calculate = module.cwrap('calculate', 'number', Array(6).fill('number'));
+    const calculateWheel = module.cwrap('calculateWheel', 'number', Array(10).fill('number'));
+    const mergeParts = module.cwrap('mergeParts', 'number', ['number', 'number']);
     const findNumber = module.cwrap('findNumber', 'boolean', ['number', 'number']);
     const calls = {
       calculate: withTexts(calculate),
+      calculateWheel: (...texts) => {
+        const step = texts.pop();
+        return withTexts((...pointers) => calculateWheel(...pointers, step))(...texts);
+      },
+      mergeParts: withTexts(mergeParts),
+      emptyParts: module.cwrap('emptyParts', 'string', []),
+      partsFileName: module.cwrap('partsFileName', 'string', []),
       shownText: module.cwrap('shownText', 'string', []),
       findNumber: (text, position) => withTexts((pointer) => findNumber(pointer, position))(text),
       numberStart: module.cwrap('numberStart', 'number', []),
@@ -50,7 +59,10 @@
   function showLength(text) {
     result.value = text;
     result.title = text && result.scrollWidth > result.clientWidth ? text : '';
-    spoken.textContent = text && `${resultLabel} ${text}`;
+    say(text && `${resultLabel} ${text}`);
+  }
+  function say(text) {
+    spoken.textContent = text;
   }
 
   // A modal dialog: closed, it gives the focus back to where it was.
@@ -80,8 +92,8 @@
 
   // A list offers every entry whatever its box holds, the box's own marked, as the window's lists
   // do: opened by its arrow, or by Alt+↓ or F4; ↑ ↓ Home End move, Enter or a click picks, Escape
-  // or F4 closes. A pick is a change like any other.
-  for (const combo of form.querySelectorAll('.combo')) {
+  // or F4 closes. A pick is a change like any other, in either view.
+  for (const combo of document.querySelectorAll('.combo')) {
     const input = combo.querySelector('input');
     const arrow = combo.querySelector('button');
     const list = combo.querySelector('[role="listbox"]');
@@ -115,7 +127,7 @@
       if (index < 0 || options[index].textContent === input.value) return;
       input.value = options[index].textContent;
       input.select();
-      showLength('');
+      input.dispatchEvent(new Event('input', {bubbles: true}));
     };
 
     // The arrow keeps the focus where it is (a touch opens the list without raising a keyboard).
@@ -189,7 +201,7 @@
   }
 
   // A double-click selects the whole number under the pointer, as the engine reads numbers.
-  for (const input of [...inputs, result]) {
+  for (const input of document.querySelectorAll('input[type="text"]')) {
     let caret = 0;
     input.addEventListener('mouseup', (event) => {
       if (event.detail === 1) caret = input.selectionStart;
@@ -221,6 +233,8 @@
   }
   arrange();
   addEventListener('resize', arrange);
+
+  wheelView({engine, showError, say});
 
   // As the window starts: the spoke count ready to be typed over, where the styles show the
   // window's arrangement (a phone keeps its keyboard down until a box is touched).

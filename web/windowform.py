@@ -77,3 +77,56 @@ def controls(form):
                              f"{form.property(name, 'accessibleDescription')}",
                       "place": form.property(name, "geometry")} for name in DRAWINGS],
     }
+
+
+def _cell(form, widget, row, column, span, keyboard):
+    """One cell of the whole-wheel window's grid, as the page lays it out."""
+    place = {"row": row, "column": column, "span": span}
+    name = widget.get("name")
+    kind = widget.get("class")
+    if kind == "QLabel":
+        return {"kind": "label", "name": name, "text": form.property(name, "text"),
+                "for": form.property(name, "buddy"), "place": place}
+    label = {"name": form.buddy_label(name)} if kind in ("QLineEdit", "QComboBox") else None
+    if kind == "QLineEdit":
+        read_only = form.property(name, "readOnly") == "true"
+        return {"kind": "box", "name": name, "keyboard": "text" if read_only else keyboard,
+                "text": "", "choices": [], "read_only": read_only, "hint": "", "label": label,
+                "place": place}
+    if kind == "QComboBox":
+        items = form.items(name)
+        index = int(form.property(name, "currentIndex") or 0)
+        editable = form.property(name, "editable") == "true"
+        return {"kind": "list" if editable else "select", "name": name,
+                "placeholder": form.property(name, "placeholderText") or "",
+                "keyboard": "decimal" if all(item.isdigit() for item in items) else "text",
+                "text": items[index] if items and index >= 0 else "", "choices": items,
+                "index": index, "read_only": False, "hint": "", "label": label, "place": place}
+    if kind == "QGroupBox":
+        return {"kind": "group", "name": name, "title": form.property(name, "title"),
+                "cells": _cells(form, widget.find("layout"), "text"), "place": place}
+    raise KeyError(f"{name}: no page control for a {kind}")
+
+
+def _cells(form, layout, keyboard):
+    """A grid's cells; its boxes bring up `keyboard` (a group's boxes take names, not numbers)."""
+    cells = []
+    for item in layout.findall("item"):
+        row, column = int(item.get("row")), int(item.get("column"))
+        span = int(item.get("colspan", "1"))
+        widget, inner = item.find("widget"), item.find("layout")
+        if widget is not None:
+            cells.append(_cell(form, widget, row, column, span, keyboard))
+        elif inner is not None:  # a row of buttons
+            cells.append({"kind": "buttons", "place": {"row": row, "column": column, "span": span},
+                          "buttons": [{"name": w.get("name"),
+                                       "text": form.property(w.get("name"), "text"),
+                                       "type": "submit" if form.property(w.get("name"), "default")
+                                       == "true" else "button"} for w in inner.iter("widget")]})
+    return cells
+
+
+def wheel_controls(form):
+    """The whole-wheel window (ui/wheelform.ui) as the page's view lays it out: its grid's cells
+    in the window's reading order, each with its row, column and span."""
+    return {"cells": _cells(form, form.window.find("layout"), "decimal")}

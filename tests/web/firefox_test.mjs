@@ -15,6 +15,7 @@ import {createRequire} from 'node:module';
 import path from 'node:path';
 import {after, before, describe, test} from 'node:test';
 import {fileURLToPath, pathToFileURL} from 'node:url';
+import {inflateSync} from 'node:zlib';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const pageDir = path.resolve(process.env.PAGE_DIR);
@@ -69,6 +70,21 @@ async function seriousViolations(browser) {
       .map((id) => `${width}: ${id}`));
   }
   return found;
+}
+
+// The pages of a PDF, as its page tree counts them (in the file or in a compressed object stream).
+function pageCount(pdf) {
+  const texts = [pdf.toString('latin1')];
+  for (const [start, end] of [...texts[0].matchAll(/stream\r?\n/g)].map((m) => [
+    m.index + m[0].length, texts[0].indexOf('endstream', m.index)])) {
+    try {
+      texts.push(inflateSync(pdf.subarray(start, end)).toString('latin1'));
+    } catch {
+      // not a deflated stream
+    }
+  }
+  const counts = texts.flatMap((t) => [...t.matchAll(/\/Type\s*\/Pages[^>]*?\/Count\s+(\d+)/g)]);
+  return counts.length ? Number(counts[0][1]) : 0;
 }
 
 const value = (element) => element.evaluate((e) => e.value);
@@ -330,6 +346,95 @@ describe('the page in Firefox set otherwise', () => {
         await fill(page, cases.workedExample);
         await page.click('#Command1');
         assert.deepEqual(await page.evaluate(`(() => { ${layoutFaults} })()`), []);
+        await page.evaluate(() => { location.hash = 'wheel'; });
+        assert.deepEqual(await page.evaluate(`(() => { ${layoutFaults} })()`), [], 'whole wheel');
       }));
   }
+});
+
+// The whole-wheel view, through the steps page_test.py takes (wheel_steps.js, cases.json).
+describe('the whole wheel in Firefox', () => {
+  const wheel = cases.wholeWheel;
+  const steps = readFileSync(path.join(here, 'wheel_steps.js'), 'utf8');
+  let browser;
+  before(async () => { browser = await firefox(); });
+  after(async () => { await browser.close(); });
+  const step = async (page, name, ...args) => {
+    await page.evaluate(steps);
+    return page.evaluate((n, a) => wheelSteps[n](...a), name, args);
+  };
+  const shown = (page) => page.evaluate(() => [
+    ['Form1', 'WheelForm'].filter((id) => !document.getElementById(id).hidden),
+    document.querySelector('.strip [aria-current="page"]').textContent, document.title]);
+  const visitAgain = async (page) => {
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('engine-ready')[0]);
+  };
+
+  test('the window\'s view stays the default and the title strip switches', async () => {
+    const page = await open(browser);
+    const [views, current, title] = await shown(page);
+    assert.deepEqual([views, current], [['Form1'], '钢线长度']);
+    await page.click('#view-wheel');
+    assert.deepEqual(await shown(page), [['WheelForm'], '整轮', '辐条长度计算器（整轮）']);
+    await page.click('#view-window');
+    assert.deepEqual(await shown(page), [['Form1'], '钢线长度', title]);
+  });
+
+  test('both sides from one click, each the window\'s length', async () => {
+    const page = await open(browser, 1280, 800, `${pageUrl}#wheel`);
+    assert.deepEqual(await step(page, 'calculate', wheel.front),
+      {results: wheel.frontResults, message: ''});
+    const rear = (await step(page, 'calculate', wheel.rear)).results;
+    for (const [name, side] of Object.entries(wheel.sides)) {
+      await page.evaluate(() => { location.hash = ''; });
+      const boxes = Object.entries({...wheel.shared, ...side});
+      await fill(page, Object.fromEntries(boxes.map(([label, own]) => [label, wheel.rear[own]])));
+      await page.click('#Command1');
+      assert.equal(rear[name], await result(page), name);
+      await page.evaluate(() => { location.hash = 'wheel'; });
+    }
+    const failing = await step(page, 'calculate', {...wheel.front, ...wheel.failing});
+    assert.equal(failing.results['右侧钢线长度：'], '');
+    assert.match(failing.message, new RegExp(wheel.failingMessage));
+  });
+
+  test('any change empties every result', async () => {
+    const page = await open(browser, 1280, 800, `${pageUrl}#wheel`);
+    for (const label of [...Object.keys(wheel.front), '订购步长：']) {
+      await step(page, 'calculate', wheel.front);
+      assert.deepEqual(new Set(Object.values(await step(page, 'change', label, '1'))),
+        new Set(['']), label);
+    }
+  });
+
+  test('saved rims and hubs come back, travel as a file, and refuse a damaged one', async () => {
+    const page = await open(browser, 1280, 800, `${pageUrl}#wheel`);
+    await page.evaluate(() => localStorage.clear());
+    await step(page, 'calculate', wheel.rear);
+    const kept = await step(page, 'save', '公路后轮');
+    await visitAgain(page);
+    const both = {rims: ['公路后轮'], hubs: ['公路后轮']};
+    assert.deepEqual(await step(page, 'saved'), both);
+    await step(page, 'calculate', wheel.front);
+    const boxes = await step(page, 'pick', '公路后轮', wheel.hubBoxes);
+    assert.deepEqual(boxes, Object.fromEntries(wheel.hubBoxes.map((l) => [l, wheel.rear[l]])));
+    const exported = await step(page, 'exported');
+    assert.deepEqual(exported, {name: '轮圈和花鼓.json', text: kept});
+    await page.evaluate(() => localStorage.clear());
+    await visitAgain(page);
+    assert.deepEqual(await step(page, 'saved'), {rims: [], hubs: []});
+    assert.equal(await step(page, 'imported', exported.text), '');
+    assert.deepEqual(await step(page, 'saved'), both);
+    assert.equal(await step(page, 'imported', wheel.damaged), wheel.damagedMessage);
+    assert.deepEqual(await step(page, 'saved'), both);
+    assert.equal(await page.evaluate(() => localStorage.getItem('spokelength.parts')), kept);
+  });
+
+  test('the build sheet is dated and prints on one A4 page', async () => {
+    const page = await open(browser, 1280, 800, `${pageUrl}#wheel`);
+    await step(page, 'calculate', wheel.rear);
+    assert.match(await step(page, 'printed'), /^\d{4}-\d{2}-\d{2}$/);
+    assert.equal(pageCount(Buffer.from(await page.pdf({format: 'A4'}))), 1);
+  });
 });

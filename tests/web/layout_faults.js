@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Run in the page, as a function's body: what of the form overlaps or is cut (texts by their
+// Run in the page, as a function's body: what of the view shown overlaps or is cut (texts by their
 // drawn extent, boxes and drawings by theirs), and whether the page is wider than its window.
 const rect = (e) => {
   if (!['LABEL', 'P', 'BUTTON'].includes(e.tagName)) return e.getBoundingClientRect();
@@ -10,7 +10,8 @@ const rect = (e) => {
   text.selectNodeContents(e);
   return text.getBoundingClientRect();
 };
-const shown = [...document.querySelectorAll('#Form1 :is(label, input, button, p, img)')]
+const shown = [...document.querySelectorAll(
+  ':is(#Form1, #WheelForm) :is(label, input, button, p, img, select, legend)')]
   .filter((e) => e.getClientRects().length && !e.classList.contains('arrow'));
 const faults = [];
 shown.forEach((a, i) => shown.slice(i + 1).forEach((b) => {

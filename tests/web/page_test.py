@@ -16,6 +16,7 @@ BUILD_DIR is the web build's (with the engine, the engine's messages and axe-cor
 
 Imported (by the page's benchmark and screenshots), it takes the build's page.
 """
+import base64
 import functools
 import http.server
 import json
@@ -32,12 +33,14 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
+from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.common.print_page_options import PrintOptions
 from selenium.webdriver.support.ui import WebDriverWait
 from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-SCRIPT = ROOT / "web" / "page.js"
+SCRIPTS = [ROOT / "web" / "page.js", ROOT / "web" / "wheel.js"]
 PAGE_DIR = ROOT / "build-web"
 PAGE = PAGE_DIR / "spokelength.html"
 BUILD_DIR = PAGE_DIR / "cmake"
@@ -383,6 +386,113 @@ class LongResult(Page):
         self.assertEqual(result.get_attribute("title"), "")  # whole in its box: no title
 
 
+class WholeWheel(Page):
+    """The whole-wheel view: reached from the title strip, both sides from one click (each the
+    window's view's length for that side), results emptied by any change, saved rims and hubs
+    that come back after a reload and travel as a file, and a build sheet of one A4 page."""
+    CASES = CASES["wholeWheel"]
+    STEPS = (ROOT / "tests" / "web" / "wheel_steps.js").read_text(encoding="utf-8")
+
+    def step(self, name, *arguments):
+        self.driver.execute_script(self.STEPS)
+        return self.driver.execute_async_script(
+            f"const done = arguments[arguments.length - 1];"
+            f"Promise.resolve(wheelSteps.{name}(...[...arguments].slice(0, -1))).then(done)",
+            *arguments)
+
+    def visit_again(self):
+        self.driver.refresh()
+        WebDriverWait(self.driver, 10).until(
+            lambda d: d.execute_script("return performance.getEntriesByName('engine-ready')[0]"))
+
+    def view(self):
+        """The view shown, and the link the title strip marks current."""
+        shown = self.driver.execute_script(
+            "return ['Form1', 'WheelForm'].filter((id) => !document.getElementById(id).hidden)")
+        current = self.driver.find_element(By.CSS_SELECTOR, ".strip [aria-current='page']")
+        return shown, current.text
+
+    def test_the_window_s_view_stays_the_default_and_the_strip_switches(self):
+        self.open()
+        self.assertEqual(self.view(), (["Form1"], "钢线长度"))
+        title = self.driver.title
+        self.driver.find_element(By.LINK_TEXT, "整轮").click()
+        self.assertEqual(self.view(), (["WheelForm"], "整轮"))
+        self.assertEqual(self.driver.title, "辐条长度计算器（整轮）")
+        self.driver.find_element(By.LINK_TEXT, "钢线长度").click()
+        self.assertEqual(self.view(), (["Form1"], "钢线长度"))
+        self.assertEqual(self.driver.title, title)
+
+    def test_both_sides_from_one_click_each_the_window_s_length(self):
+        self.open(PAGE.as_uri() + "#wheel")
+        front = self.step("calculate", self.CASES["front"])
+        self.assertEqual(front, {"results": self.CASES["frontResults"], "message": ""})
+        rear = self.step("calculate", self.CASES["rear"])["results"]
+        for result, side in self.CASES["sides"].items():
+            with self.subTest(result):
+                self.open()
+                boxes = {**self.CASES["shared"], **side}
+                self.fill({label: self.CASES["rear"][wheel] for label, wheel in boxes.items()})
+                self.click("计算")
+                self.assertEqual(rear[result], self.result())
+        self.open(PAGE.as_uri() + "#wheel")
+        failing = self.step("calculate", {**self.CASES["front"], **self.CASES["failing"]})
+        self.assertEqual(failing["results"]["左侧钢线长度："], "290.22")
+        self.assertEqual(failing["results"]["右侧钢线长度："], "")
+        self.assertIn(self.CASES["failingMessage"], failing["message"])
+
+    def test_any_change_empties_every_result(self):
+        self.open(PAGE.as_uri() + "#wheel")
+        for label in [*self.CASES["front"], "订购步长："]:
+            with self.subTest(label):
+                self.step("calculate", self.CASES["front"])
+                self.assertEqual(set(self.step("change", label, "1").values()), {""})
+
+    def test_saved_rims_and_hubs_come_back_travel_and_refuse_a_damaged_file(self):
+        self.open(PAGE.as_uri() + "#wheel")
+        self.driver.execute_script("localStorage.clear()")
+        self.step("calculate", self.CASES["rear"])
+        kept = self.step("save", "公路后轮")
+        self.visit_again()
+        self.assertEqual(self.step("saved"), {"rims": ["公路后轮"], "hubs": ["公路后轮"]})
+        self.step("calculate", self.CASES["front"])
+        boxes = self.step("pick", "公路后轮", self.CASES["hubBoxes"])
+        self.assertEqual(boxes, {label: self.CASES["rear"][label] for label in boxes})
+        self.assertEqual(set(self.step("results").values()), {""})
+        exported = self.step("exported")
+        self.assertEqual(exported, {"name": "轮圈和花鼓.json", "text": kept})
+        self.driver.execute_script("localStorage.clear()")
+        self.visit_again()
+        self.assertEqual(self.step("saved"), {"rims": [], "hubs": []})
+        self.assertEqual(self.step("imported", exported["text"]), "")
+        self.assertEqual(self.step("saved"), {"rims": ["公路后轮"], "hubs": ["公路后轮"]})
+        self.assertEqual(self.step("imported", self.CASES["damaged"]),
+                         self.CASES["damagedMessage"])
+        self.assertEqual(self.step("saved"), {"rims": ["公路后轮"], "hubs": ["公路后轮"]})
+        self.assertEqual(self.driver.execute_script(
+            "return localStorage.getItem('spokelength.parts')"), kept)
+
+    def test_the_build_sheet_is_dated_and_one_a4_page(self):
+        self.open(PAGE.as_uri() + "#wheel")
+        self.step("calculate", self.CASES["rear"])
+        self.assertRegex(self.step("printed"), r"^\d{4}-\d{2}-\d{2}$")
+        a4 = PrintOptions()
+        a4.page_width, a4.page_height = 21.0, 29.7
+        try:
+            pdf = base64.b64decode(self.driver.print_page(a4))
+        except WebDriverException as error:
+            self.skipTest(f"{ENGINE}'s driver cannot print: {error.msg}")
+        self.assertEqual(len(re.findall(rb"/Type\s*/Page[^s]", pdf)), 1)
+
+    def test_nothing_overlaps_at_a_phone_s_width(self):
+        driver = browser(360, 740)
+        try:
+            driver.get(PAGE.as_uri() + "#wheel")
+            self.assertEqual(driver.execute_script(LargeText.CHECK), [])
+        finally:
+            driver.quit()
+
+
 @chromium_only("font size settings")
 class LargeText(unittest.TestCase):
     """The user's text size: nothing overlaps, every text shows whole, at the usual desktop size
@@ -406,6 +516,8 @@ class LargeText(unittest.TestCase):
                         driver.find_element(By.ID, target.get_attribute("for")).send_keys(text)
                     driver.find_element(By.ID, "Command1").click()
                     self.assertEqual(driver.execute_script(self.CHECK), [])
+                    driver.execute_script("location.hash = 'wheel'")
+                    self.assertEqual(driver.execute_script(self.CHECK), [], "the whole wheel")
                 finally:
                     driver.quit()
 
@@ -518,8 +630,9 @@ class Loading(Page):
         self.assertNotEqual(workers[1], workers[2])
 
     def test_the_script_carries_no_text_of_its_own(self):
-        chinese = re.findall(r"[\u3000-\u9fff\uff00-\uffef]+", SCRIPT.read_text(encoding="utf-8"))
-        self.assertEqual(chinese, [])
+        for script in SCRIPTS:
+            chinese = re.findall(r"[\u3000-\u9fff\uff00-\uffef]+", script.read_text(encoding="utf-8"))
+            self.assertEqual(chinese, [], script.name)
 
 
 class Phone(Page):
@@ -628,13 +741,15 @@ def page_sources(style):
     """The arguments that write the build's page, with the styles from `style`."""
     web, built = ROOT / "web", BUILD_DIR / "web"
     manifest = json.loads((PAGE_DIR / "manifest.webmanifest").read_text(encoding="utf-8"))
-    return ["--form", ROOT / "ui" / "form1.ui", "--templates", web, "--style", style,
-            "--script", web / "page.js", "--engine", built / "engine.js",
+    return ["--form", ROOT / "ui" / "form1.ui", "--wheel-form", ROOT / "ui" / "wheelform.ui",
+            "--templates", web, "--style", style,
+            "--script", web / "wheel.js", web / "page.js", "--engine", built / "engine.js",
             "--worker", web / "sw.js.in", "--pictures", ROOT / "ui" / "pictures",
             "--serif", ROOT / "ui" / "fonts" / "serif-regular.otf",
             "--sans", ROOT / "ui" / "fonts" / "sans-regular.otf",
             "--messages", built / "messages.txt",
             "--title", (BUILD_DIR / "title.txt").read_text(encoding="utf-8").strip(),
+            "--wheel-title", (BUILD_DIR / "wheel-title.txt").read_text(encoding="utf-8").strip(),
             "--version", (BUILD_DIR / "version.txt").read_text().strip(),
             "--icon-sizes", *(icon["sizes"].split("x")[0] for icon in manifest["icons"]
                               if icon["type"] == "image/png")]
