@@ -13,6 +13,7 @@
 
 #include "ui/form1.h"
 #include "ui/picture.h"
+#include "ui/wheelform.h"
 
 namespace {
 
@@ -63,7 +64,9 @@ class ListInterface : public QAccessibleWidget {
 QAccessibleInterface* interfaceFor(const QString& className, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (!widget) return nullptr;
-  if (className == QLatin1String(Form1::staticMetaObject.className()))
+  // Each of the program's windows is a window to a screen reader, not a pane.
+  if (className == QLatin1String(Form1::staticMetaObject.className()) ||
+      className == QLatin1String(WheelForm::staticMetaObject.className()))
     return new QAccessibleWidget(widget, QAccessible::Window);
   if (className == QLatin1String(Picture::staticMetaObject.className()))
     return new QAccessibleWidget(widget, QAccessible::Graphic);

@@ -65,9 +65,12 @@ async function seriousViolations(browser) {
     await fill(page, cases.workedExample);
     await page.click('#Command1');
     await page.evaluate(axeSource);
-    found.push(...(await page.evaluate(async () => (await axe.run(document)).violations
-      .filter((v) => ['serious', 'critical'].includes(v.impact)).map((v) => v.id)))
-      .map((id) => `${width}: ${id}`));
+    for (const view of ['', 'wheel']) {
+      await page.evaluate((hash) => { location.hash = hash; }, view);
+      found.push(...(await page.evaluate(async () => (await axe.run(document)).violations
+        .filter((v) => ['serious', 'critical'].includes(v.impact)).map((v) => v.id)))
+        .map((id) => `${width} ${view}: ${id}`));
+    }
   }
   return found;
 }

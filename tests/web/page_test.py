@@ -49,6 +49,7 @@ ENGINE = os.environ.get("PAGE_ENGINE", "chromium")
 MINIBROWSER = "/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser"
 CASES = json.loads((ROOT / "tests" / "web" / "cases.json").read_text(encoding="utf-8"))
 WORKED_EXAMPLE, WORKED_LENGTH = CASES["workedExample"], CASES["workedLength"]
+WHEEL_STEPS = (ROOT / "tests" / "web" / "wheel_steps.js").read_text(encoding="utf-8")
 
 
 def browser(width=1280, height=800, arguments=(), prefs=None):
@@ -121,6 +122,14 @@ class Page(unittest.TestCase):
                 "expression": f"document.querySelector('{element}')"})["result"]["objectId"]})
         fonts = self.driver.execute_cdp_cmd("CSS.getPlatformFontsForNode", node)["fonts"]
         return {font["familyName"] for font in fonts if not font["isCustomFont"]}
+
+    def step(self, name, *arguments):
+        """A step through the whole-wheel view (wheel_steps.js), and what it gives."""
+        self.driver.execute_script(WHEEL_STEPS)
+        return self.driver.execute_async_script(
+            f"const done = arguments[arguments.length - 1];"
+            f"Promise.resolve(wheelSteps.{name}(...[...arguments].slice(0, -1))).then(done)",
+            *arguments)
 
     def insert(self, text):
         """Inserts `text` where the caret is, as an input method commits it or a paste; typed
@@ -391,14 +400,6 @@ class WholeWheel(Page):
     window's view's length for that side), results emptied by any change, saved rims and hubs
     that come back after a reload and travel as a file, and a build sheet of one A4 page."""
     CASES = CASES["wholeWheel"]
-    STEPS = (ROOT / "tests" / "web" / "wheel_steps.js").read_text(encoding="utf-8")
-
-    def step(self, name, *arguments):
-        self.driver.execute_script(self.STEPS)
-        return self.driver.execute_async_script(
-            f"const done = arguments[arguments.length - 1];"
-            f"Promise.resolve(wheelSteps.{name}(...[...arguments].slice(0, -1))).then(done)",
-            *arguments)
 
     def visit_again(self):
         self.driver.refresh()
@@ -728,13 +729,19 @@ class Accessibility(Page):
                     self.open()
                     self.fill(WORKED_EXAMPLE)
                     self.click("计算")
-                    axe = AXE_DIR / "node_modules" / "axe-core" / "axe.min.js"
-                    self.driver.execute_script(axe.read_text(encoding="utf-8"))
-                    violations = self.driver.execute_async_script(
-                        "axe.run(document).then(r => arguments[0](r.violations))")
-                    serious = [(v["id"], [n["target"] for n in v["nodes"]]) for v in violations
-                               if v["impact"] in ("serious", "critical")]
-                    self.assertEqual(serious, [])
+                    self.assertEqual(self.serious_violations(), [])
+                    self.driver.find_element(By.LINK_TEXT, "整轮").click()
+                    self.step("calculate", CASES["wholeWheel"]["rear"])
+                    self.assertEqual(self.serious_violations(), [], "the whole wheel")
+                    self.driver.find_element(By.LINK_TEXT, "钢线长度").click()
+
+    def serious_violations(self):
+        axe = AXE_DIR / "node_modules" / "axe-core" / "axe.min.js"
+        self.driver.execute_script(axe.read_text(encoding="utf-8"))
+        violations = self.driver.execute_async_script(
+            "axe.run(document).then(r => arguments[0](r.violations))")
+        return [(v["id"], [n["target"] for n in v["nodes"]]) for v in violations
+                if v["impact"] in ("serious", "critical")]
 
 
 def page_sources(style):
