@@ -22,6 +22,7 @@
 #include "host/startup.h"
 #include "ui/contrast.h"
 #include "ui/form1.h"
+#include "ui/partsstore.h"
 #include "ui/wheelform.h"
 
 namespace {
@@ -64,7 +65,7 @@ class WheelFormTest : public QObject {
     host::prepareApplication();
   }
   void init() {
-    QSettings().clear();
+    storeParts({});
     reports_.clear();
     host::setErrorReporter([this](QWidget&, const runtime::RuntimeError& error) {
       reports_.push_back(
@@ -118,6 +119,37 @@ class WheelFormTest : public QObject {
       click(window, "Command1");
       QCOMPARE(shown(form, side), window.formState().te5);
     }
+  }
+
+  // The guide's rear wheel, typed as its tables give it, shows the results they give.
+  void guideRearWheelGivesItsResults() {
+    QFile file(QStringLiteral(":/guide.md"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString guide = QString::fromUtf8(file.readAll());
+    const qsizetype start = guide.indexOf("### 后轮算例");
+    const QString example = guide.mid(start, guide.indexOf("\n### ", start + 1) - start);
+    static const QRegularExpression row(QStringLiteral("^\\| (\\S+) \\| (\\S+) \\|$"),
+                                        QRegularExpression::MultilineOption);
+    WheelForm form;
+    QHash<QString, QWidget*> named;
+    for (QWidget* control : form.findChildren<QWidget*>())
+      if (!control->accessibleName().isEmpty()) named.insert(control->accessibleName(), control);
+    QHash<QString, QString> expected;
+    for (const QRegularExpressionMatch& match : row.globalMatch(example)) {
+      QWidget* control = named.value(match.captured(1));
+      if (!control) continue;  // the table's heading
+      auto* box = qobject_cast<QLineEdit*>(control);
+      if (box && box->isReadOnly())
+        expected.insert(match.captured(1), match.captured(2));
+      else if (auto* list = qobject_cast<QComboBox*>(control); list && !list->isEditable())
+        list->setCurrentText(match.captured(2));
+      else
+        type(control, match.captured(2));
+    }
+    QCOMPARE(expected.size(), 8);
+    click(form, "calculate");
+    for (auto result = expected.cbegin(); result != expected.cend(); ++result)
+      QCOMPARE(qobject_cast<QLineEdit*>(named[result.key()])->text(), result.value());
   }
 
   void anyChangeEmptiesEveryResult_data() {
@@ -190,12 +222,12 @@ class WheelFormTest : public QObject {
       click(form, "saveHub");
       form.exportTo(file);
     }
-    QSettings().clear();
+    storeParts({});
     WheelForm form;
     form.importFrom(file);
     QCOMPARE(form.findChild<QComboBox*>("rims")->count(), 1);
     QCOMPARE(form.findChild<QComboBox*>("hubs")->count(), 1);
-    const QVariant stored = QSettings().value("wheel/parts");
+    const parts::Library stored = storedParts();
     QFile damaged(folder.filePath("damaged.json"));
     QVERIFY(damaged.open(QIODevice::WriteOnly));
     damaged.write("{\"format\": \"spokelength-parts\", \"version\": 1, \"rims\": [");
@@ -209,7 +241,7 @@ class WheelFormTest : public QObject {
                 error.number() == runtime::ErrorNumber::FileAccess);
       }
     }
-    QCOMPARE(QSettings().value("wheel/parts"), stored);
+    QVERIFY(storedParts() == stored);
     QCOMPARE(form.findChild<QComboBox*>("rims")->count(), 1);
     QVERIFY_THROWS_EXCEPTION(runtime::RuntimeError, form.exportTo(folder.filePath("no/such.json")));
   }

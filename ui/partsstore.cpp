@@ -5,18 +5,26 @@
 // Saved rims and hubs through QSettings.
 #include "ui/partsstore.h"
 
+#include <QCoreApplication>
 #include <QSettings>
+#include <memory>
 
 #include "engine/runtimeerror.h"
 
 namespace {
 
-const QString kKey = QStringLiteral("wheel/parts");
+const QString kKey = QStringLiteral("parts");
+
+// The program's own place in the settings store (~/.config/spokelength/parts.conf, the registry's
+// HKEY_CURRENT_USER\Software\spokelength\parts), named by the program as it has no maker's name.
+std::unique_ptr<QSettings> settings() {
+  return std::make_unique<QSettings>(QCoreApplication::applicationName(), kKey);
+}
 
 }  // namespace
 
 parts::Library storedParts() {
-  const QString text = QSettings().value(kKey).toString();
+  const QString text = settings()->value(kKey).toString();
   if (text.isEmpty()) return {};
   try {
     return parts::libraryFromText(text.toStdString());
@@ -26,5 +34,5 @@ parts::Library storedParts() {
 }
 
 void storeParts(const parts::Library& library) {
-  QSettings().setValue(kKey, QString::fromStdString(parts::libraryText(library)));
+  settings()->setValue(kKey, QString::fromStdString(parts::libraryText(library)));
 }
