@@ -145,6 +145,7 @@ class Reader {
     ++pos_;
     std::string contents;
     while (true) {
+      if (pos_ == text_.size()) refuse();  // the file ends inside the string
       const auto decoded = runtime::utf8::decodedAt(text_, pos_);
       if (!decoded || decoded->character < 0x20) refuse();  // bad UTF-8, an unescaped control
       pos_ += decoded->length;

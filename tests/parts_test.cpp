@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair{"EmptyName", damaged("\"name\": \"前\"", "\"name\": \"\"")},
         std::pair{"RepeatedName", damaged("\"name\": \"前\"", "\"name\": \"后花鼓\"")},
         std::pair{"Cut", parts::libraryText(kWorkshop).substr(0, 200)},
+        std::pair{"CutInsideAText", std::string("{\"format\": \"spokelength-pa")},
         std::pair{"AfterTheEnd", parts::libraryText(kWorkshop) + "{}"},
         std::pair{"RawControlCharacter", damaged("\"600\"", "\"6\x01\"")},
         std::pair{"BadUtf8", damaged("\"600\"", "\"6\xff\"")},
