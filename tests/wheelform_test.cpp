@@ -317,10 +317,14 @@ class WheelFormTest : public QObject {
     QFETCH(QPalette, palette);
     WheelForm form;
     form.setPalette(palette);
-    for (const QLabel* label : form.findChildren<QLabel*>())
+    const QColor navy(0, 0, 128);  // the main window's labels', where it reads
+    for (const QLabel* label : form.findChildren<QLabel*>()) {
       QVERIFY2(contrastRatio(label->palette().color(QPalette::WindowText),
                              label->palette().color(QPalette::Window)) >= kReadableContrast,
                qPrintable(label->objectName()));
+      if (contrastRatio(navy, palette.color(QPalette::Window)) >= kReadableContrast)
+        QCOMPARE(label->palette().color(QPalette::WindowText), navy);
+    }
     for (const QLineEdit* box : form.findChildren<QLineEdit*>())
       QVERIFY2(contrastRatio(box->palette().color(QPalette::Text),
                              box->palette().color(QPalette::Base)) >= kReadableContrast,

@@ -88,14 +88,13 @@ WheelForm::WheelForm(QWidget* parent) : QWidget(parent), ui_(std::make_unique<Ui
 WheelForm::~WheelForm() = default;
 
 Looks WheelForm::looks() const {
+  // Every control, the saved group's too; a list's own box takes the list's colours.
   Looks looks;
-  for (QLineEdit* box : findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly))
-    (box->isReadOnly() ? looks.results : looks.inputs).append(box);
-  for (QComboBox* list : findChildren<QComboBox*>(Qt::FindDirectChildrenOnly))
-    looks.inputs.append(list);
-  for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
-    looks.labels.append(label);
-  looks.inputs.append(ui_->partName);
+  for (QLineEdit* box : findChildren<QLineEdit*>())
+    if (!qobject_cast<QComboBox*>(box->parent()))
+      (box->isReadOnly() ? looks.results : looks.inputs).append(box);
+  for (QComboBox* list : findChildren<QComboBox*>()) looks.inputs.append(list);
+  for (QLabel* label : findChildren<QLabel*>()) looks.labels.append(label);
   return looks;
 }
 
